@@ -1,0 +1,86 @@
+// The GUI runtime's operations as the program's own code calls them: values, windows, files, dialogs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+
+namespace rt {
+
+// ---- Values ---------------------------------------------------------------------------------
+//
+// A text is a zero-terminated byte string in the ANSI code page; a byte set is a length and that
+// many bytes. The runtime hands out fresh heap copies that belong to the caller until it calls
+// ReleaseValue. An empty text or byte set comes back as "no value" (a null block) instead.
+
+struct ByteBlock {
+    std::size_t size;
+    const unsigned char* data() const { return reinterpret_cast<const unsigned char*>(this + 1); }
+    unsigned char* data() { return reinterpret_cast<unsigned char*>(this + 1); }
+};
+
+enum class ValueKind : std::uint8_t { None, Integer, Logical, Text, Bytes };
+
+struct Value {
+    ValueKind kind = ValueKind::None;
+    std::int64_t integer = 0;  // Integer and Logical (0 or 1)
+    void* block = nullptr;     // Text: char[], Bytes: ByteBlock; null for "no value"
+
+    bool IsNone() const { return block == nullptr && (kind == ValueKind::None || kind == ValueKind::Text || kind == ValueKind::Bytes); }
+    const char* text() const { return kind == ValueKind::Text ? static_cast<const char*>(block) : nullptr; }
+    const ByteBlock* bytes() const { return kind == ValueKind::Bytes ? static_cast<const ByteBlock*>(block) : nullptr; }
+};
+
+// The program's two shared constants, passed wherever "no value" would otherwise be handed on.
+// They belong to the program and are never released.
+extern const char kEmptyText[1];
+extern const ByteBlock kEmptyBytes;
+
+// The text of a value, or the shared empty text when it is no value.
+inline const char* TextOrEmpty(const Value& v) { return v.text() ? v.text() : kEmptyText; }
+// The byte set of a value, or the shared empty byte set when it is no value.
+inline const ByteBlock* BytesOrEmpty(const Value& v) { return v.bytes() ? v.bytes() : &kEmptyBytes; }
+
+// Frees a text or byte set that the runtime handed out; no value is ignored. The value is left
+// as no value, so a second release does nothing.
+void ReleaseValue(Value& value);
+
+// The bytes of a text without its terminating zero; an empty text gives no value.
+Value TextToBytes(const char* text);
+
+// Creates or empties the named file and writes the byte sets in order. False on any failure,
+// never a message; an empty name touches nothing. What was written before a failure stays.
+bool WriteFileBytes(const char* name, std::initializer_list<const ByteBlock*> sets);
+
+// ---- Windows and controls -------------------------------------------------------------------
+
+using WindowId = std::uint32_t;
+using ControlId = std::uint32_t;
+
+// Reads a setting of a control (or, with control 0, of the window itself) by property number.
+// Texts come back as fresh copies or no value; while the control exists, place, size, shown and
+// disabled are its live state, and an edit box's content is its live text.
+Value ReadProperty(WindowId window, ControlId control, std::int32_t property);
+
+// ---- Program life ---------------------------------------------------------------------------
+
+// Brings the runtime up: definitions in memory, current directory the program's folder, COM/OLE
+// on this thread.
+void StartRuntime();
+// Re-initialises the floating-point unit: all exceptions masked, rounding to nearest.
+void ResetFloatingPoint();
+// Registers the routine that the end sequence calls once.
+void SetEndHook(void (*hook)());
+// Builds, shows and activates a window from its definition; a failure is fatal.
+void LoadWindow(WindowId window);
+// Runs the event loop until the quit message; returns at once when no window exists.
+void RunEventLoop();
+
+// Ends the program with a fatal runtime error: message box "错误", end sequence without the end
+// hook, exit code -1. Never returns.
+[[noreturn]] void FatalError(const char* message, std::int32_t errorCode = 0);
+
+// Heap memory for the runtime's values; failure to get it is fatal.
+void* AllocateOrDie(std::size_t bytes);
+
+}  // namespace rt

@@ -1,0 +1,44 @@
+// The native side of windows and controls on Win32, shared by the window and the control code.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "runtime/core.h"
+
+namespace rt::platform {
+
+struct NativeWindow {
+    HWND hwnd = nullptr;
+    HWND lastFocus = nullptr;  // the control that had the focus when the window was last deactivated
+    WindowInstance* instance = nullptr;
+};
+
+struct NativeControl {
+    HWND hwnd = nullptr;
+    WNDPROC kindProc = nullptr;  // the procedure of the control's own class
+    HFONT ownFont = nullptr;     // made from a stored logical-font record
+    HBRUSH backBrush = nullptr;  // an edit box's background
+    ControlInstance* instance = nullptr;
+    NativeWindow* window = nullptr;
+};
+
+inline NativeControl* NativeOf(const ControlInstance& c) { return static_cast<NativeControl*>(c.native); }
+
+// 0xFF000000 in a background colour is the system's button-face colour, looked up now.
+COLORREF ResolveColour(std::int64_t colour);
+void FillSolid(HDC dc, const RECT& r, COLORREF colour);
+// The stored font when it is a complete logical-font record, else null (use the default GUI font).
+HFONT FontFromRecord(const std::string& record);
+
+bool RegisterControlClasses();
+// Creates the window's controls hidden, stacks them, then shows those that are visible.
+bool CreateControls(NativeWindow& w);
+std::vector<std::size_t> FocusRingOf(const NativeWindow& w);
+void MoveFocus(NativeWindow& w, bool forward);
+void ClickDefaultButton(NativeWindow& w);
+void OpenHelp(NativeWindow& w);
+LRESULT OnControlColour(HDC dc, HWND control);
+
+}  // namespace rt::platform

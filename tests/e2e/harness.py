@@ -1,0 +1,218 @@
+"""The end-to-end harness: starts the real program under wine64 on the test screen, reads its window
+tree, types and clicks as a person would (through the X server), keeps screenshots, and waits for
+the exit code. Every wait polls with a bound; nothing sleeps a fixed time.
+"""
+import glob
+import json
+import os
+import pwd
+import shutil
+import subprocess
+import time
+
+REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+WINE_EXEC = os.path.join(REPO, 'scripts', 'wine-exec')
+TEST_USER = 'hosts-tester'
+
+
+class Failure(AssertionError):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def check_equal(actual, expected, what):
+    if actual != expected:
+        raise Failure(f'{what}: expected {expected!r}, got {actual!r}')
+
+
+class Window:
+    """One window of the tree, as wintree saw it."""
+
+    def __init__(self, data, active=False):
+        self.data = data
+        self.active = active
+        self.children = [Window(c) for c in data.get('children', [])]
+
+    def __getattr__(self, name):
+        try:
+            return self.data[name]
+        except KeyError:
+            raise AttributeError(name) from None
+
+    @property
+    def cls(self):
+        return self.data['class']
+
+    def walk(self):
+        yield self
+        for c in self.children:
+            yield from c.walk()
+
+    def find(self, cls=None, text=None):
+        for w in self.walk():
+            if w is self:
+                continue
+            if (cls is None or w.cls == cls) and (text is None or w.text == text):
+                return w
+        return None
+
+    def focused(self):
+        return next((w for w in self.walk() if w.focus), None)
+
+    def __repr__(self):
+        return f'<{self.cls} {self.text!r} rel={self.rel} visible={self.visible}>'
+
+
+class Tree:
+    def __init__(self, data):
+        self.data = data
+        self.tops = [Window(t['window'], t['active']) for t in data['windows']]
+
+    def top(self, cls=None, text=None, pid=None):
+        for w in self.tops:
+            if (cls is None or w.cls == cls) and (text is None or w.text == text):
+                return w
+        return None
+
+
+class App:
+    def __init__(self, session, proc):
+        self.session = session
+        self.proc = proc
+
+    def wait_exit(self, timeout=20):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f'the program did not end within {timeout} s') from None
+
+    def running(self):
+        return self.proc.poll() is None
+
+    def kill(self):
+        if self.running():
+            self.proc.kill()
+            self.proc.wait()
+
+
+class Session:
+    """One end-to-end case: its scratch folder, its screenshots, the programs it started."""
+
+    def __init__(self, name, build):
+        self.name = name
+        self.build = build
+        self.work = os.path.join(build, 'e2e-work', name)
+        self.screens = os.path.join(build, 'e2e-screens')
+        shutil.rmtree(self.work, ignore_errors=True)
+        os.makedirs(self.work)
+        os.makedirs(self.screens, exist_ok=True)
+        for old in glob.glob(os.path.join(self.screens, f'{name}-*.png')):
+            os.remove(old)
+        self.give_to_test_user(self.work)
+        self.apps = []
+
+    # ---- files, owned by the user that runs the Windows programs ----
+
+    def give_to_test_user(self, path):
+        if os.geteuid() != 0:
+            return
+        user = pwd.getpwnam(TEST_USER)
+        os.chown(path, user.pw_uid, user.pw_gid)
+
+    def folder(self, *parts):
+        path = os.path.join(self.work, *parts)
+        os.makedirs(path, exist_ok=True)
+        for i in range(1, len(parts) + 1):
+            self.give_to_test_user(os.path.join(self.work, *parts[:i]))
+        return path
+
+    def install(self, program='hosts-adblock.exe', folder='app'):
+        """A copy of a program in a folder of its own that the test user may write."""
+        target = os.path.join(self.folder(folder), program)
+        shutil.copy(os.path.join(self.build, program), target)
+        self.give_to_test_user(target)
+        return target
+
+    # ---- programs ----
+
+    def wine(self, args, **kw):
+        return subprocess.run([WINE_EXEC] + args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60, **kw)
+
+    def start(self, exe, cwd=None):
+        proc = subprocess.Popen([WINE_EXEC, exe], cwd=cwd or self.work, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        app = App(self, proc)
+        self.apps.append(app)
+        return app
+
+    def tree(self, all_windows=False):
+        out = self.wine([os.path.join(self.build, 'tests', 'e2e', 'wintree.exe')] + (['--all'] if all_windows else []))
+        return Tree(json.loads(out.stdout.decode('utf-8')))
+
+    def wait(self, probe, what, timeout=20):
+        """Polls probe(tree) until it gives something true; returns that."""
+        deadline = time.monotonic() + timeout
+        last = None
+        while True:
+            last = self.tree()
+            got = probe(last)
+            if got:
+                return got
+            if time.monotonic() > deadline:
+                raise Failure(f'timed out after {timeout} s waiting for {what}; saw {[w for w in last.tops]}')
+            time.sleep(0.1)
+
+    def wait_top(self, cls=None, text=None, timeout=20):
+        return self.wait(lambda t: t.top(cls, text), f'a window {cls or ""} {text or ""}'.strip(), timeout)
+
+    # ---- a person's keys and mouse, through the X server ----
+
+    def xdotool(self, *args):
+        subprocess.run(['xdotool'] + [str(a) for a in args], check=True)
+
+    def point_at(self, x, y):
+        self.xdotool('mousemove', x, y)
+
+    def keys(self, *keys, over=None):
+        """Types keys; the X server sends them to the window under the pointer, so point at `over`
+        (a top-level Window: its title bar) first."""
+        if over is not None:
+            x, y, w, _ = over.rect
+            self.point_at(x + w // 2, y + 8)
+        for k in keys:
+            self.xdotool('key', k)
+
+    def click(self, x, y, button=1, repeat=1):
+        self.xdotool('mousemove', x, y, 'click', '--repeat', repeat, '--delay', 80, button)
+
+    def click_in(self, window, dx, dy, **kw):
+        x, y = window.rect[0], window.rect[1]
+        self.click(x + dx, y + dy, **kw)
+
+    def screenshot(self, scene):
+        path = os.path.join(self.screens, f'{self.name}-{scene}.png')
+        subprocess.run(['import', '-window', 'root', path], check=True, stderr=subprocess.DEVNULL)
+        return path
+
+    def pixels(self, shot, x, y, w, h):
+        """The colours of a rectangle of a screenshot, row by row, as (r, g, b)."""
+        out = subprocess.run(['convert', shot, '-crop', f'{w}x{h}+{x}+{y}', '-depth', '8', 'rgb:-'],
+                             check=True, stdout=subprocess.PIPE).stdout
+        return [tuple(out[i:i + 3]) for i in range(0, len(out), 3)]
+
+    def close(self):
+        for app in self.apps:
+            app.kill()
+
+
+CASES = {}
+
+
+def case(fn):
+    """Registers an end-to-end case: a function taking the Session."""
+    CASES[fn.__name__] = fn
+    return fn
