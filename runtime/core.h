@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,16 @@ Value MakeText(std::string_view text);
 // Makes a fresh byte set value (no value when empty); the bytes may hold zeros.
 Value MakeBytes(std::string_view bytes);
 
+struct FileDialogRequest;
+
 namespace platform {
+// Runs the system file dialog; the full path when the user accepted.
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request, const WindowInstance& window);
+// The font and help kinds of a CommonDlg control.
+bool RunFontDialog(std::vector<Setting>& settings, const WindowInstance& window);
+bool RunHelp(const std::vector<Setting>& settings, const WindowInstance& window);
+bool IsLeadByte(unsigned char byte);
+void ShowMessage(const WindowInstance* owner, const std::string& text, const std::string& caption);
 // Makes the program's folder the current directory and initialises COM/OLE.
 void StartServices();
 // Releases what the runtime holds: COM/OLE, libraries, icons, its auxiliary window.

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 namespace rt {
 
@@ -52,6 +53,17 @@ Value TextToBytes(const char* text);
 // never a message; an empty name touches nothing. What was written before a failure stays.
 bool WriteFileBytes(const char* name, std::initializer_list<const ByteBlock*> sets);
 
+// What reading a whole file found.
+enum class FileFound : std::uint8_t { Missing, Read, Unreadable, Folder };
+
+// Reads a whole file into a byte set (no value when it is empty).
+FileFound ReadFileBytes(const char* name, Value& bytes);
+
+// The system's error code of the last file operation that failed, and the system's words for it.
+std::uint32_t LastFileError();
+std::string SystemErrorText(std::uint32_t code);
+constexpr std::uint32_t kErrorAccessDenied = 5;
+
 // ---- Windows and controls -------------------------------------------------------------------
 
 using WindowId = std::uint32_t;
@@ -61,6 +73,14 @@ using ControlId = std::uint32_t;
 // Texts come back as fresh copies or no value; while the control exists, place, size, shown and
 // disabled are its live state, and an edit box's content is its live text.
 Value ReadProperty(WindowId window, ControlId control, std::int32_t property);
+
+// Runs the dialog of a CommonDlg control, modal to the active window. For the file kinds: true
+// when the user accepted a file, whose full path is then the control's FileName; anything else
+// leaves FileName as it was.
+bool Open(WindowId window, ControlId dialog);
+
+// A message box owned by the window, with a warning icon; returns when it is dismissed.
+void ShowMessage(WindowId owner, const char* text, const char* caption);
 
 // ---- Program life ---------------------------------------------------------------------------
 

@@ -4,7 +4,8 @@
 //   wintree --all      hidden top-level windows too
 //
 // Per window: handle, class, text (UTF-8), screen rectangle, rectangle relative to the parent's
-// client area, client size, style, extended style, visible, enabled, which child has the focus,
+// client area, client size, style, extended style, visible, enabled, which child has the focus, a
+// button's state (BM_GETSTATE),
 // which window is active and foreground, children top of the z-order first.
 #include <windows.h>
 
@@ -83,6 +84,11 @@ void Print(HWND hwnd, HWND focus, int depth) {
                 static_cast<unsigned long>(GetWindowLongW(hwnd, GWL_EXSTYLE)), IsWindowVisible(hwnd) ? "true" : "false",
                 IsWindowEnabled(hwnd) ? "true" : "false", hwnd == focus ? "true" : "false",
                 static_cast<long long>(GetWindowLongPtrW(hwnd, GWLP_ID)));
+    if (ClassOf(hwnd) == "Button") {
+        DWORD_PTR state = 0;
+        SendMessageTimeoutW(hwnd, BM_GETSTATE, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+        std::printf(",\"state\":%llu", static_cast<unsigned long long>(state));
+    }
     if (depth == 0) {
         HWND owner = GetWindow(hwnd, GW_OWNER);
         std::printf(",\"owner\":%llu", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)));

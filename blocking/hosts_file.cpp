@@ -1,0 +1,44 @@
+// Replacing the target file with a backup of its former content, and the words for a failure.
+#include "blocking/hosts_file.h"
+
+#include <cstring>
+
+std::string BackupName(const char* name) { return std::string(name) + ".bak"; }
+
+namespace {
+
+bool Holds(const rt::Value& former, const rt::ByteBlock* bytes) {
+    const rt::ByteBlock* old = rt::BytesOrEmpty(former);
+    return old->size == bytes->size && std::memcmp(old->data(), bytes->data(), bytes->size) == 0;
+}
+
+WriteOutcome Failed(WriteOutcome::Kind kind) { return {kind, rt::LastFileError()}; }
+
+}  // namespace
+
+WriteOutcome ReplaceKeepingBackup(const char* name, const rt::ByteBlock* bytes) {
+    if (!name || !*name) return {WriteOutcome::NoName};
+    rt::Value former;
+    const rt::FileFound found = rt::ReadFileBytes(name, former);
+    if (found == rt::FileFound::Unreadable) return Failed(WriteOutcome::BackupFailed);
+    if (found == rt::FileFound::Read && !Holds(former, bytes)) {
+        const bool saved = rt::WriteFileBytes(BackupName(name).c_str(), {rt::BytesOrEmpty(former)});
+        rt::ReleaseValue(former);
+        if (!saved) return Failed(WriteOutcome::BackupFailed);
+    }
+    rt::ReleaseValue(former);
+    if (!rt::WriteFileBytes(name, {bytes})) return Failed(WriteOutcome::WriteFailed);
+    return {WriteOutcome::Written};
+}
+
+std::string FailureReport(const char* name, const WriteOutcome& outcome) {
+    std::string text;
+    if (outcome.kind == WriteOutcome::BackupFailed)
+        text = std::string("无法备份原来的文件，所以没有改动它：\r\n") + name + "\r\n\r\n备份文件：" + BackupName(name);
+    else
+        text = std::string("无法写入文件：\r\n") + name;
+    text += "\r\n原因：" + rt::SystemErrorText(outcome.error);
+    if (outcome.error == rt::kErrorAccessDenied)
+        text += "\r\n\r\n请右键点击本程序，选择“以管理员身份运行”，然后再试一次。";
+    return text;
+}

@@ -1,0 +1,105 @@
+"""End-to-end cases of the main window's controls: where they lie, what shows, the focus and the keys."""
+from cases_window import start_main
+from harness import case, check, check_equal
+
+BST_PUSHED, BST_FOCUS = 0x4, 0x8
+WS_TABSTOP = 0x00010000
+
+# Child windows, top of the z-order first: (class, text, place in the client area, visible).
+EXPECTED = [
+    ('RtLabel', '新手刚学，一键改hosts，感谢Kelvaro各路大神庇佑', [0, 80, 264, 24], True),
+    ('RtLink', '点击查看更多给力软件', [120, 8, 118, 20], True),
+    ('Button', '', [112, 0, 135, 40], True),
+    ('RtLabel', '点屏蔽广告，然后直接点保存，重启浏览器。', [16, 56, 240, 24], True),
+    ('Edit', None, [0, 0, 72, 48], False),
+    ('Button', '屏蔽广告', [8, 0, 88, 40], True),
+]
+
+
+def buttons(w):
+    """按钮1 and 按钮2 of the main window."""
+    b1 = w.find('Button', '屏蔽广告')
+    b2 = w.find('Button', '')
+    return b1, b2
+
+
+def focused_text(s):
+    w = s.tree().top('RtWindow')
+    f = w.focused()
+    return f.text if f else None
+
+
+def wait_focus(s, text, what):
+    return s.wait(lambda t: (t.top('RtWindow').focused() or None) and t.top('RtWindow').focused().text == text,
+                  what, timeout=10)
+
+
+@case
+def every_control_lies_at_its_place(s):
+    app, w = start_main(s)
+    s.screenshot('started')
+    got = [(c.cls, c.text, c.rel, c.visible) for c in w.children]
+    check_equal(len(got), len(EXPECTED), f'child windows (a CommonDlg has none): {got}')
+    for (cls, text, rel, visible), (gcls, gtext, grel, gvisible) in zip(EXPECTED, got):
+        check_equal((gcls, grel, gvisible), (cls, rel, visible), f'{cls} {text!r}')
+        if text is not None:
+            check_equal(gtext, text, f'text of the {cls} at {rel}')
+    edit = w.find('Edit')
+    check(edit.text.startswith('127.0.0.1 atm.youku.com\r\n127.0.0.1 Fvid.atm.youku.com\r\n'),
+          'the hidden edit box holds the block list')
+    b1, b2 = buttons(w)
+    check(b1.focus, '按钮1 has the focus right after start')
+    check(b1.style & WS_TABSTOP and b2.style & WS_TABSTOP, 'both buttons are tab stops')
+    for c in w.children:
+        check(c.enabled, f'{c} is enabled')
+    s.keys('Escape', over=w)
+    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+
+
+@case
+def tab_and_shift_tab_cycle_the_two_buttons(s):
+    app, w = start_main(s)
+    steps = [('Tab', ''), ('Tab', '屏蔽广告'), ('shift+Tab', ''), ('shift+Tab', '屏蔽广告'), ('Tab', '')]
+    for key, text in steps:
+        s.keys(key, over=w)
+        wait_focus(s, text, f'the focus on the button {text!r} after {key}')
+    s.screenshot('focus-on-button2')
+    # The arrow keys belong to the focused button, which does nothing with them.
+    s.keys('Left', 'Up', 'Tab', over=w)
+    wait_focus(s, '屏蔽广告', 'the focus back on 按钮1 after the arrows and Tab')
+    s.keys('Escape', over=w)
+    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+
+
+@case
+def enter_does_nothing(s):
+    app, w = start_main(s)
+    # Had Enter clicked 按钮1, its dialog would now be up and take the Tab that follows.
+    s.keys('Return', 'Tab', over=w)
+    wait_focus(s, '', 'the Tab after Enter moving the focus to 按钮2')
+    tree = s.tree()
+    check_equal([t.cls for t in tree.tops if t.pid == w.pid], ['RtWindow'], 'top-level windows of the program')
+    check(tree.top('RtWindow').enabled, 'the main window is still enabled')
+    s.keys('Escape', over=w)
+    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+
+
+@case
+def a_press_on_the_rim_of_button2_only_presses_it(s):
+    app, w = start_main(s)
+    x, y = w.children[0].rect[0] - w.children[0].rel[0], w.children[0].rect[1] - w.children[0].rel[1]
+    # The rim left of the link: 按钮2 at 112..247, the link at 120..238, both from the top at 0 and 8.
+    s.point_at(x + 115, y + 20)
+    s.xdotool('mousedown', 1)
+    pressed = s.wait(lambda t: (lambda b: b if b.state & BST_PUSHED else None)(buttons(t.top('RtWindow'))[1]),
+                     '按钮2 shown pressed while the button is held down', timeout=10)
+    s.screenshot('button2-pressed')
+    check(pressed.focus, '按钮2 takes the focus')
+    s.xdotool('mouseup', 1)
+    s.wait(lambda t: not buttons(t.top('RtWindow'))[1].state & BST_PUSHED, '按钮2 released', timeout=10)
+    # Nothing else happened: no dialog, no box, the window goes on.
+    s.keys('Tab', over=w)
+    wait_focus(s, '屏蔽广告', 'Tab moving the focus on to 按钮1')
+    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'top-level windows of the program')
+    s.keys('Escape', over=w)
+    check_equal(app.wait_exit(), 0, 'exit code after Esc')
