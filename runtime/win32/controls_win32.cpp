@@ -106,6 +106,15 @@ void ApplyEditSettings(const NativeControl& n) {
     SendMessageA(n.hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + Int(c, edit::SelectionLength)));
 }
 
+// A button with a picture shows the picture in place of its caption.
+void ApplyPicture(NativeControl& n) {
+    n.picture = PictureFromBytes(Text(*n.instance, button::Picture), n.pictureIsIcon);
+    if (!n.picture) return;
+    const LONG style = GetWindowLongA(n.hwnd, GWL_STYLE);
+    SetWindowLongA(n.hwnd, GWL_STYLE, style | (n.pictureIsIcon ? BS_ICON : BS_BITMAP));
+    SendMessageA(n.hwnd, BM_SETIMAGE, n.pictureIsIcon ? IMAGE_ICON : IMAGE_BITMAP, reinterpret_cast<LPARAM>(n.picture));
+}
+
 // ---- Events every control shares ----
 
 std::int32_t KeyState(WPARAM mk) {
@@ -143,6 +152,8 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kindProc));
         if (n->ownFont) DeleteObject(n->ownFont);
         if (n->backBrush) DeleteObject(n->backBrush);
+        if (n->picture && n->pictureIsIcon) DestroyIcon(static_cast<HICON>(n->picture));
+        if (n->picture && !n->pictureIsIcon) DeleteObject(n->picture);
         n->instance->native = nullptr;
         delete n;
         return CallWindowProcA(kindProc, hwnd, msg, wp, lp);
@@ -222,6 +233,7 @@ bool CreateControl(NativeWindow& w, ControlInstance& c) {
                  reinterpret_cast<WPARAM>(n->ownFont ? n->ownFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
                  FALSE);
     if (c.def->kind == Kind::EditBox) ApplyEditSettings(*n);
+    if (c.def->kind == Kind::Button) ApplyPicture(*n);
     // Every control lies above those created before it.
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return true;
@@ -246,6 +258,33 @@ HFONT FontFromRecord(const std::string& record) {
     LOGFONTA lf;
     memcpy(&lf, record.data(), sizeof lf);
     return CreateFontIndirectA(&lf);
+}
+
+HANDLE PictureFromBytes(const std::string& bytes, bool& isIcon) {
+    const auto* p = reinterpret_cast<const BYTE*>(bytes.data());
+    const std::size_t n = bytes.size();
+    isIcon = false;
+    if (n > sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) && p[0] == 'B' && p[1] == 'M') {
+        BITMAPFILEHEADER file;
+        memcpy(&file, p, sizeof file);
+        const auto* info = reinterpret_cast<const BITMAPINFO*>(p + sizeof file);
+        if (file.bfOffBits >= n) return nullptr;
+        HDC screen = GetDC(nullptr);
+        HBITMAP bitmap = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, p + file.bfOffBits, info, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
+        return bitmap;
+    }
+    // An icon file: its directory, then the images; take the first one.
+    if (n >= 6 + 16 && p[0] == 0 && p[1] == 0 && p[2] == 1 && p[3] == 0 && (p[4] | p[5] << 8) > 0) {
+        DWORD size, offset;
+        memcpy(&size, p + 6 + 8, 4);
+        memcpy(&offset, p + 6 + 12, 4);
+        if (offset >= n || size > n - offset) return nullptr;
+        HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(p + offset), size, TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
+        isIcon = icon != nullptr;
+        return icon;
+    }
+    return nullptr;
 }
 
 bool RegisterControlClasses() {

@@ -20,6 +20,8 @@ struct NativeControl {
     WNDPROC kindProc = nullptr;  // the procedure of the control's own class
     HFONT ownFont = nullptr;     // made from a stored logical-font record
     HBRUSH backBrush = nullptr;  // an edit box's background
+    HANDLE picture = nullptr;    // a button's picture
+    bool pictureIsIcon = false;
     ControlInstance* instance = nullptr;
     NativeWindow* window = nullptr;
 };
@@ -31,6 +33,10 @@ COLORREF ResolveColour(std::int64_t colour);
 void FillSolid(HDC dc, const RECT& r, COLORREF colour);
 // The stored font when it is a complete logical-font record, else null (use the default GUI font).
 HFONT FontFromRecord(const std::string& record);
+
+// A picture setting (the bytes of a .bmp or .ico file) as a bitmap or an icon; null when the bytes
+// are neither. `isIcon` tells which.
+HANDLE PictureFromBytes(const std::string& bytes, bool& isIcon);
 
 bool RegisterControlClasses();
 // Creates the window's controls hidden, stacks them, then shows those that are visible.

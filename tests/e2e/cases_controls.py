@@ -103,3 +103,21 @@ def a_press_on_the_rim_of_button2_only_presses_it(s):
     check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'top-level windows of the program')
     s.keys('Escape', over=w)
     check_equal(app.wait_exit(), 0, 'exit code after Esc')
+
+
+@case
+def the_focus_comes_back_to_the_control_that_had_it(s):
+    first, w = start_main(s)
+    s.keys('Tab', over=w)
+    wait_focus(s, '', 'the focus on 按钮2')
+    # A second copy of the program takes the activation; when it ends, the first gets it back.
+    second = s.start(s.install(folder='second'))
+    other = s.wait(lambda t: next((x for x in t.tops if x.cls == 'RtWindow' and x.pid != w.pid and x.active), None),
+                   'the second window, active')
+    s.wait(lambda t: not next(x for x in t.tops if x.pid == w.pid).active, 'the first window inactive')
+    s.keys('Escape', over=other)
+    check_equal(second.wait_exit(), 0, 'exit code of the second copy')
+    back = s.wait(lambda t: (lambda x: x if x.active else None)(t.top('RtWindow')), 'the first window active again')
+    check_equal(back.focused().text if back.focused() else None, '', 'the focus back on 按钮2')
+    s.keys('Escape', over=back)
+    check_equal(first.wait_exit(), 0, 'exit code after Esc')
