@@ -38,7 +38,7 @@ std::string FailureReport(const char* name, const WriteOutcome& outcome) {
     else
         text = std::string("无法写入文件：\r\n") + name;
     text += "\r\n原因：" + rt::SystemErrorText(outcome.error);
-    if (outcome.error == rt::kErrorAccessDenied)
+    if (rt::IsAccessDenied(outcome.error))
         text += "\r\n\r\n请右键点击本程序，选择“以管理员身份运行”，然后再试一次。";
     return text;
 }

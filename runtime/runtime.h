@@ -62,7 +62,8 @@ FileFound ReadFileBytes(const char* name, Value& bytes);
 // The system's error code of the last file operation that failed, and the system's words for it.
 std::uint32_t LastFileError();
 std::string SystemErrorText(std::uint32_t code);
-constexpr std::uint32_t kErrorAccessDenied = 5;
+// Whether an error code says that the user may not write there (no rights, a read-only file).
+bool IsAccessDenied(std::uint32_t code);
 
 // ---- Windows and controls -------------------------------------------------------------------
 

@@ -21,6 +21,8 @@ bool Fail() {
 
 std::uint32_t LastFileError() { return g_lastError; }
 
+bool IsAccessDenied(std::uint32_t code) { return code == EACCES || code == EPERM || code == EROFS; }
+
 std::string SystemErrorText(std::uint32_t code) { return std::strerror(static_cast<int>(code)); }
 
 FileFound ReadFileBytes(const char* name, Value& bytes) {

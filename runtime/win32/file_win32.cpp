@@ -17,6 +17,8 @@ bool Fail() {
 
 std::uint32_t LastFileError() { return g_lastError; }
 
+bool IsAccessDenied(std::uint32_t code) { return code == ERROR_ACCESS_DENIED; }
+
 std::string SystemErrorText(std::uint32_t code) {
     char* text = nullptr;
     DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,

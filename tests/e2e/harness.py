@@ -7,6 +7,7 @@ import json
 import os
 import pwd
 import shutil
+import signal
 import subprocess
 import time
 
@@ -94,8 +95,12 @@ class App:
         return self.proc.poll() is None
 
     def kill(self):
+        """Ends the program and everything it started (the Wine process runs below the runner)."""
         if self.running():
-            self.proc.kill()
+            try:
+                os.killpg(self.proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
             self.proc.wait()
 
 
@@ -144,10 +149,52 @@ class Session:
 
     def start(self, exe, cwd=None):
         proc = subprocess.Popen([WINE_EXEC, exe], cwd=cwd or self.work, stdin=subprocess.DEVNULL,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         app = App(self, proc)
         self.apps.append(app)
         return app
+
+    def hold_open(self, path):
+        """Another program that holds the file open, shared with no one; returns it, to release."""
+        proc = subprocess.Popen([WINE_EXEC, os.path.join(self.build, 'tests', 'e2e', 'holdfile.exe'), path],
+                                stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        check_equal(proc.stdout.readline().strip(), b'held', f'{path} held open by another program')
+        return proc
+
+    def release(self, holder):
+        holder.stdin.close()
+        holder.wait(timeout=20)
+
+    # ---- the prefix's system hosts file, put back as it was when the case ends ----
+
+    def system_hosts(self, content=None):
+        """The path of the prefix's system hosts file; with content, it is written first. The file,
+        its folder and any backup beside it are put back as they were when the case ends."""
+        etc = os.path.join(os.environ['WINEPREFIX'], 'drive_c', 'windows', 'system32', 'drivers', 'etc')
+        path = os.path.join(etc, 'hosts')
+        if not hasattr(self, '_hosts_saved'):
+            self._hosts_saved = (open(path, 'rb').read(), os.stat(path), os.stat(etc))
+        if content is not None:
+            with open(path, 'wb') as f:
+                f.write(content)
+        return path
+
+    def _restore_hosts(self):
+        if not hasattr(self, '_hosts_saved'):
+            return
+        data, st, etc_st = self._hosts_saved
+        path = self.system_hosts()
+        etc = os.path.dirname(path)
+        os.chown(etc, etc_st.st_uid, etc_st.st_gid)
+        os.chmod(etc, etc_st.st_mode & 0o7777)
+        os.chmod(path, 0o644)
+        with open(path, 'wb') as f:
+            f.write(data)
+        os.chown(path, st.st_uid, st.st_gid)
+        os.chmod(path, st.st_mode & 0o7777)
+        for extra in (path + '.bak',):
+            if os.path.exists(extra):
+                os.remove(extra)
 
     def tree(self, all_windows=False):
         out = self.wine([os.path.join(self.build, 'tests', 'e2e', 'wintree.exe')] + (['--all'] if all_windows else []))
@@ -165,6 +212,21 @@ class Session:
             if time.monotonic() > deadline:
                 raise Failure(f'timed out after {timeout} s waiting for {what}; saw {[w for w in last.tops]}')
             time.sleep(0.1)
+
+    def wait_owned(self, owner, cls='#32770', timeout=20):
+        """A window of the class that the owner window owns, such as its dialog or message box."""
+        return self.wait(lambda t: next((w for w in t.tops if w.cls == cls and w.owner == owner.hwnd), None),
+                         f'a {cls} owned by {owner}', timeout)
+
+    def wait_gone(self, window, timeout=20):
+        self.wait(lambda t: all(w.hwnd != window.hwnd for w in t.tops), f'{window} to close', timeout)
+
+    def click_button(self, window, prefix):
+        """Clicks the button of the window whose text starts with prefix."""
+        button = next((c for c in window.walk() if c.cls == 'Button' and c.text.startswith(prefix)), None)
+        check(button is not None, f'a button {prefix!r} in {window}; it has {[c for c in window.walk()]}')
+        x, y, w, h = button.rect
+        self.click(x + w // 2, y + h // 2)
 
     def wait_top(self, cls=None, text=None, timeout=20):
         return self.wait(lambda t: t.top(cls, text), f'a window {cls or ""} {text or ""}'.strip(), timeout)
@@ -207,6 +269,7 @@ class Session:
     def close(self):
         for app in self.apps:
             app.kill()
+        self._restore_hosts()
 
 
 CASES = {}
