@@ -182,19 +182,19 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // ---- Labels and links: windows of the runtime's own classes, painting their whole area ----
 
 LRESULT CALLBACK OwnDrawnProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    NativeControl* n = ControlOf(hwnd);
     switch (msg) {
         case WM_ERASEBKGND: return 1;  // the paint fills everything itself
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
-            if (NativeControl* n = ControlOf(hwnd)) {
-                const std::int32_t back = n->instance->def->kind == Kind::Label ? label::BackColour : link::BackColour;
-                FillSolid(dc, ps.rcPaint, ResolveColour(Int(*n->instance, back)));
-            }
+            if (n && n->instance->def->kind == Kind::Label) PaintLabel(*n, dc);
+            if (n && n->instance->def->kind == Kind::HyperLinker) PaintLink(*n, dc, ps.rcPaint);
             EndPaint(hwnd, &ps);
             return 0;
         }
     }
+    if (n && n->instance->def->kind == Kind::HyperLinker && LinkMessage(*n, msg, wp, lp)) return 0;
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 

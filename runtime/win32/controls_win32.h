@@ -22,6 +22,8 @@ struct NativeControl {
     HBRUSH backBrush = nullptr;  // an edit box's background
     HANDLE picture = nullptr;    // a button's picture
     bool pictureIsIcon = false;
+    bool hover = false;          // a link: the pointer is over it, and it holds the mouse capture
+    bool visited = false;        // a link: the outcome of its last open
     ControlInstance* instance = nullptr;
     NativeWindow* window = nullptr;
 };
@@ -37,6 +39,12 @@ HFONT FontFromRecord(const std::string& record);
 // A picture setting (the bytes of a .bmp or .ico file) as a bitmap or an icon; null when the bytes
 // are neither. `isIcon` tells which.
 HANDLE PictureFromBytes(const std::string& bytes, bool& isIcon);
+
+// The kinds that the runtime draws itself; labels and links are the guidance part's.
+void PaintLabel(NativeControl& n, HDC dc);
+void PaintLink(NativeControl& n, HDC dc, const RECT& paint);
+// A link's own handling of a message; true when it took the message.
+bool LinkMessage(NativeControl& n, UINT msg, WPARAM wp, LPARAM lp);
 
 bool RegisterControlClasses();
 // Creates the window's controls hidden, stacks them, then shows those that are visible.

@@ -156,7 +156,7 @@ class Session:
 
     def hold_open(self, path):
         """Another program that holds the file open, shared with no one; returns it, to release."""
-        proc = subprocess.Popen([WINE_EXEC, os.path.join(self.build, 'tests', 'e2e', 'holdfile.exe'), path],
+        proc = subprocess.Popen([WINE_EXEC, os.path.join(self.build, 'tests', 'holdfile.exe'), path],
                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         check_equal(proc.stdout.readline().strip(), b'held', f'{path} held open by another program')
         return proc
@@ -195,6 +195,39 @@ class Session:
         for extra in (path + '.bak',):
             if os.path.exists(extra):
                 os.remove(extra)
+
+    # ---- the browser: Wine's browser hook pointed at a recorder ----
+
+    def record_browser(self):
+        """Points Wine's browser hook at a script that records each address it is asked to open;
+        returns the file it records to. The hook is removed when the case ends."""
+        folder = self.folder('browser')
+        record = os.path.join(folder, 'opened.txt')
+        script = os.path.join(folder, 'browser.sh')
+        with open(script, 'w') as f:
+            f.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{record}"\n')
+        os.chmod(script, 0o755)
+        self.give_to_test_user(script)
+        self.wine(['reg', 'add', 'HKCU\\Software\\Wine\\WineBrowser', '/v', 'Browsers', '/d', script, '/f'])
+        self._browser_hooked = True
+        return record
+
+    def opened(self, record):
+        """The addresses the recorder was asked to open so far, once no browser start is under way."""
+        self.wait(lambda t: subprocess.run(['pgrep', '-f', 'winebrowser|browser.sh'], stdout=subprocess.DEVNULL).returncode != 0,
+                  'the browser starts to finish', timeout=20)
+        return open(record).read().splitlines() if os.path.exists(record) else []
+
+    def colour_count(self, shot, rect, rgb):
+        x, y, w, h = rect
+        return sum(1 for p in self.pixels(shot, x, y, w, h) if p == rgb)
+
+    def wait_colour(self, scene, rect, rgb, at_least=20):
+        """Takes screenshots until the rectangle shows at least so many pixels of the colour."""
+        def probe(_):
+            shot = self.screenshot(scene)
+            return shot if self.colour_count(shot, rect, rgb) >= at_least else None
+        return self.wait(probe, f'{rgb} in {rect}', timeout=10)
 
     def tree(self, all_windows=False):
         out = self.wine([os.path.join(self.build, 'tests', 'e2e', 'wintree.exe')] + (['--all'] if all_windows else []))
@@ -270,6 +303,8 @@ class Session:
         for app in self.apps:
             app.kill()
         self._restore_hosts()
+        if getattr(self, '_browser_hooked', False):
+            self.wine(['reg', 'delete', 'HKCU\\Software\\Wine\\WineBrowser', '/v', 'Browsers', '/f'])
 
 
 CASES = {}
