@@ -31,6 +31,18 @@ WriteOutcome ReplaceKeepingBackup(const char* name, const rt::ByteBlock* bytes) 
     return {WriteOutcome::Written};
 }
 
+bool FileHolds(const char* name, const rt::ByteBlock* bytes) {
+    rt::Value found;
+    const bool holds = rt::ReadFileBytes(name, found) == rt::FileFound::Read && Holds(found, bytes);
+    rt::ReleaseValue(found);
+    return holds;
+}
+
+std::string MismatchReport(const char* name) {
+    return std::string("文件已经写入，但读回的内容与屏蔽列表不一致：\r\n") + name +
+           "\r\n\r\n可能是杀毒软件或其他程序改动或还原了它。请允许本程序修改这个文件，然后再试一次。";
+}
+
 std::string FailureReport(const char* name, const WriteOutcome& outcome) {
     std::string text;
     if (outcome.kind == WriteOutcome::BackupFailed)

@@ -19,5 +19,11 @@ std::string BackupName(const char* name);
 // these bytes gets no new backup, so the first one is kept.
 WriteOutcome ReplaceKeepingBackup(const char* name, const rt::ByteBlock* bytes);
 
+// Whether the file holds exactly these bytes, read back from the disk.
+bool FileHolds(const char* name, const rt::ByteBlock* bytes);
+
+// What the user is told when the file, read back, does not hold what was written.
+std::string MismatchReport(const char* name);
+
 // What the user is told of a failure: the file, the system's reason and what to do.
 std::string FailureReport(const char* name, const WriteOutcome& outcome);

@@ -65,6 +65,9 @@ std::string SystemErrorText(std::uint32_t code);
 // Whether an error code says that the user may not write there (no rights, a read-only file).
 bool IsAccessDenied(std::uint32_t code);
 
+// Flushes the system's DNS resolver cache, where the system has one to flush; true when it did.
+bool FlushDnsCache();
+
 // ---- Windows and controls -------------------------------------------------------------------
 
 using WindowId = std::uint32_t;

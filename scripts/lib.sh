@@ -109,6 +109,10 @@ stop_wineserver() { as_wine_user "$WINESERVER" -k 2>/dev/null || true; }
 build_all() {
     cmake -S "$REPO" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
     cmake --build "$BUILD/native"
+    # The native tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S "$REPO" -B "$BUILD/native-sanitized" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DHOSTS_ADBLOCK_SANITIZE=address,undefined >/dev/null
+    cmake --build "$BUILD/native-sanitized"
     cmake -S "$REPO" -B "$BUILD/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/mingw-i686.cmake" \
         -DHOSTS_ADBLOCK_TESTS=OFF >/dev/null
     cmake --build "$BUILD/win32"

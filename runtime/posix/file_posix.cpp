@@ -21,6 +21,9 @@ bool Fail() {
 
 std::uint32_t LastFileError() { return g_lastError; }
 
+// Resolvers here keep no cache of their own that a program could flush.
+bool FlushDnsCache() { return false; }
+
 bool IsAccessDenied(std::uint32_t code) { return code == EACCES || code == EPERM || code == EROFS; }
 
 std::string SystemErrorText(std::uint32_t code) { return std::strerror(static_cast<int>(code)); }

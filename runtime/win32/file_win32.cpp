@@ -17,6 +17,17 @@ bool Fail() {
 
 std::uint32_t LastFileError() { return g_lastError; }
 
+bool FlushDnsCache() {
+    // Looked up at run time: the program imports nothing beyond what every Windows has.
+    HMODULE dns = LoadLibraryA("dnsapi.dll");
+    if (!dns) return false;
+    using Flush = BOOL(WINAPI*)();
+    auto flush = reinterpret_cast<Flush>(reinterpret_cast<void*>(GetProcAddress(dns, "DnsFlushResolverCache")));
+    const bool flushed = flush && flush();
+    FreeLibrary(dns);
+    return flushed;
+}
+
 bool IsAccessDenied(std::uint32_t code) { return code == ERROR_ACCESS_DENIED; }
 
 std::string SystemErrorText(std::uint32_t code) {

@@ -76,8 +76,9 @@ TEST(BlockList, LineFiftyTwoIsTheTudouPatternAndTheOnlyOneWithAsterisks) {
     EXPECT_EQ(pattern.rfind("*.", 0), 0u) << pattern;
     EXPECT_TRUE(EndsWith(pattern, "*")) << pattern;
     EXPECT_NE(pattern.find("tudou"), std::string::npos) << pattern;
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i != 51) EXPECT_EQ(lines[i].find('*'), std::string::npos) << lines[i];
+    }
 }
 
 TEST(BlockList, LinesTwentyEightToThirtyThreeRepeatEighteenToTwentyThree) {

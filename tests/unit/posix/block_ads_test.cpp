@@ -179,3 +179,29 @@ TEST(FailureReport, NamesFileReasonAndForNoRightsTheRemedy) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BlockAds, AFileThatDoesNotReadBackAsWrittenIsReported) {
+    // A link to the null device takes every byte and gives none back, as a file that another
+    // program reverts at once.
+    const std::string target = dir.File("hosts");
+    fs::create_symlink("/dev/null", target);
+    Answer(target);
+    Press();
+    ASSERT_EQ(rt::standin::ShownMessages().size(), 1u);
+    EXPECT_EQ(rt::standin::ShownMessages()[0].text, MismatchReport(target.c_str()));
+}
+
+TEST(FileHolds, ExactlyTheBytesAndNothingElse) {
+    test::ScratchFolder dir;
+    rt::Value list = rt::TextToBytes("127.0.0.1 a");
+    test::WriteAll(dir.File("same"), "127.0.0.1 a");
+    test::WriteAll(dir.File("longer"), "127.0.0.1 a\r\n");
+    EXPECT_TRUE(FileHolds(dir.File("same").c_str(), rt::BytesOrEmpty(list)));
+    EXPECT_FALSE(FileHolds(dir.File("longer").c_str(), rt::BytesOrEmpty(list)));
+    EXPECT_FALSE(FileHolds(dir.File("missing").c_str(), rt::BytesOrEmpty(list)));
+    rt::ReleaseValue(list);
+}
+
+}  // namespace

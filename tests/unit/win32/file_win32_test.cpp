@@ -41,3 +41,13 @@ TEST(WriteFileBytesWin32, AFileAnotherHandleHoldsOpenStaysAsItWas) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FlushDnsCache, FindsTheResolverAtRunTime) {
+    // dnsapi.dll is looked up when needed, not imported; this system has it.
+    EXPECT_TRUE(rt::FlushDnsCache());
+    EXPECT_EQ(GetModuleHandleA("dnsapi.dll"), nullptr);  // and let go again
+}
+
+}  // namespace
