@@ -230,8 +230,16 @@ class Session:
         return self.wait(probe, f'{rgb} in {rect}', timeout=10)
 
     def tree(self, all_windows=False):
-        out = self.wine([os.path.join(self.build, 'tests', 'e2e', 'wintree.exe')] + (['--all'] if all_windows else []))
-        return Tree(json.loads(out.stdout.decode('utf-8')))
+        """A snapshot of the window tree. A snapshot taken while windows come and go can come out
+        broken; it is taken again then, a few times at most."""
+        args = [os.path.join(self.build, 'tests', 'e2e', 'wintree.exe')] + (['--all'] if all_windows else [])
+        for attempt in range(5):
+            out = self.wine(args)
+            try:
+                return Tree(json.loads(out.stdout.decode('utf-8')))
+            except ValueError:
+                if attempt == 4:
+                    raise Failure(f'wintree gave no tree (exit code {out.returncode}): {out.stdout[:200]!r}') from None
 
     def wait(self, probe, what, timeout=20):
         """Polls probe(tree) until it gives something true; returns that."""
