@@ -12,7 +12,9 @@ bool Holds(const rt::Value& former, const rt::ByteBlock* bytes) {
     return old->size == bytes->size && std::memcmp(old->data(), bytes->data(), bytes->size) == 0;
 }
 
-WriteOutcome Failed(WriteOutcome::Kind kind) { return {kind, rt::LastFileError()}; }
+WriteOutcome Failed(WriteOutcome::Kind kind, const char* name) {
+    return {kind, rt::LastFileError(), rt::ReadFileProtection(name)};
+}
 
 }  // namespace
 
@@ -20,14 +22,14 @@ WriteOutcome ReplaceKeepingBackup(const char* name, const rt::ByteBlock* bytes) 
     if (!name || !*name) return {WriteOutcome::NoName};
     rt::Value former;
     const rt::FileFound found = rt::ReadFileBytes(name, former);
-    if (found == rt::FileFound::Unreadable) return Failed(WriteOutcome::BackupFailed);
+    if (found == rt::FileFound::Unreadable) return Failed(WriteOutcome::BackupFailed, name);
     if (found == rt::FileFound::Read && !Holds(former, bytes)) {
         const bool saved = rt::WriteFileBytes(BackupName(name).c_str(), {rt::BytesOrEmpty(former)});
         rt::ReleaseValue(former);
-        if (!saved) return Failed(WriteOutcome::BackupFailed);
+        if (!saved) return Failed(WriteOutcome::BackupFailed, name);
     }
     rt::ReleaseValue(former);
-    if (!rt::WriteFileBytes(name, {bytes})) return Failed(WriteOutcome::WriteFailed);
+    if (!rt::WriteFileBytes(name, {bytes})) return Failed(WriteOutcome::WriteFailed, name);
     return {WriteOutcome::Written};
 }
 
@@ -50,7 +52,10 @@ std::string FailureReport(const char* name, const WriteOutcome& outcome) {
     else
         text = std::string("无法写入文件：\r\n") + name;
     text += "\r\n原因：" + rt::SystemErrorText(outcome.error);
-    if (rt::IsAccessDenied(outcome.error))
+    if (rt::IsAccessDenied(outcome.error) && outcome.protection)
+        // Windows will not replace such a file, whoever runs the program.
+        text += "\r\n\r\n这个文件带有只读、隐藏或系统属性。请在它的属性中去掉这些属性，然后再试一次。";
+    else if (rt::IsAccessDenied(outcome.error))
         text += "\r\n\r\n请右键点击本程序，选择“以管理员身份运行”，然后再试一次。";
     return text;
 }

@@ -8,7 +8,8 @@
 
 struct WriteOutcome {
     enum Kind : std::uint8_t { Written, NoName, BackupFailed, WriteFailed } kind;
-    std::uint32_t error = 0;  // the system's error code of a failure
+    std::uint32_t error = 0;      // the system's error code of a failure
+    std::uint8_t protection = 0;  // the target's read-only, hidden and system attributes then
 };
 
 // The name of the copy of a file's former content: the same name plus ".bak".

@@ -62,6 +62,10 @@ FileFound ReadFileBytes(const char* name, Value& bytes);
 // The system's error code of the last file operation that failed, and the system's words for it.
 std::uint32_t LastFileError();
 std::string SystemErrorText(std::uint32_t code);
+// The attributes that keep a file from being replaced: read-only, hidden, system.
+enum FileProtection : std::uint8_t { kReadOnly = 1, kHidden = 2, kSystem = 4 };
+std::uint8_t ReadFileProtection(const char* name);
+
 // Whether an error code says that the user may not write there (no rights, a read-only file).
 bool IsAccessDenied(std::uint32_t code);
 

@@ -48,9 +48,10 @@ need_test_user() {
     useradd --create-home --shell /usr/sbin/nologin "$TEST_USER"
 }
 
-# Runs a command with the Wine environment, as the test user when we are root.
+# Runs a command with the Wine environment, as the test user when we are root. Wine says nothing
+# unless HOSTS_ADBLOCK_WINEDEBUG asks it to (e.g. +seh).
 as_wine_user() {
-    local env=(WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" LC_ALL=zh_CN.UTF-8
+    local env=(WINEPREFIX="$WINEPREFIX" WINEDEBUG="${HOSTS_ADBLOCK_WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree=;mshtml=" LC_ALL=zh_CN.UTF-8
         LANG=zh_CN.UTF-8 DISPLAY="${DISPLAY:-}" WINESERVER="$WINESERVER")
     if is_root; then
         runuser -u "$TEST_USER" -- env HOME="$(getent passwd "$TEST_USER" | cut -d: -f6)" USER="$TEST_USER" "${env[@]}" "$@"

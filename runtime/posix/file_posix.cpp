@@ -21,6 +21,14 @@ bool Fail() {
 
 std::uint32_t LastFileError() { return g_lastError; }
 
+std::uint8_t ReadFileProtection(const char* name) {
+    struct stat st;
+    if (!name || ::stat(name, &st) != 0) return 0;
+    const char* base = std::strrchr(name, '/');
+    base = base ? base + 1 : name;
+    return ((st.st_mode & 0222) == 0 ? kReadOnly : 0) | (base[0] == '.' ? kHidden : 0);
+}
+
 // Resolvers here keep no cache of their own that a program could flush.
 bool FlushDnsCache() { return false; }
 

@@ -1,6 +1,7 @@
 // The system's dialogs on Win32: file dialogs centred over their owner, the font dialog, help, message boxes.
 #include <windows.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <cstring>
 
@@ -12,6 +13,7 @@ namespace rt::platform {
 namespace {
 
 constexpr UINT kCentreAgain = WM_APP + 1;
+constexpr std::size_t kLongestPath = 32768;  // the longest path Windows knows, with its zero
 
 void CentreOver(HWND dialog, HWND owner) {
     if (!dialog || !owner) return;
@@ -30,13 +32,30 @@ void CentreOver(HWND dialog, HWND owner) {
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The name field takes no more than fits the 260-byte name buffer together with the folder shown.
+// A longer name could never be accepted, and Wine's dialog, given one, writes past a buffer of its
+// own and brings the program down.
+void LimitNameField(HWND dialog) {
+    char folder[MAX_PATH] = {};
+    const LRESULT got = SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    const std::size_t used = got > 0 ? std::strlen(folder) + 1 : 0;  // the folder and a backslash
+    const std::size_t room = used + 1 < kNameBufferSize - 1 ? kNameBufferSize - 1 - used : 1;
+    HWND field = GetDlgItem(dialog, edt1);  // with a hook and the 400-size structure, Wine uses edt1
+    if (!field) field = FindWindowExA(GetDlgItem(dialog, cmb13), nullptr, "Edit", nullptr);
+    if (field) SendMessageA(field, EM_LIMITTEXT, room, 0);
+}
+
 // The hook of an Explorer-style dialog runs as a child dialog; the dialog itself is its parent.
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
-    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == CDN_INITDONE) {
+    const UINT code = msg == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lp)->code : 0;
+    if (code == CDN_INITDONE) {
         HWND dialog = GetParent(hook);
         CentreOver(dialog, GetWindow(dialog, GW_OWNER));
+        LimitNameField(dialog);
         // The dialog may still change its size once laid out; centre again when it has settled.
         PostMessageA(hook, kCentreAgain, 0, 0);
+    } else if (code == CDN_FOLDERCHANGE) {
+        LimitNameField(GetParent(hook));
     } else if (msg == kCentreAgain) {
         HWND dialog = GetParent(hook);
         CentreOver(dialog, GetWindow(dialog, GW_OWNER));
@@ -51,8 +70,11 @@ const char* OrNull(const std::optional<std::string>& text) { return text ? text-
 bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != 0; }
 
 std::optional<std::string> RunFileDialog(const FileDialogRequest& request, const WindowInstance&) {
-    char name[kNameBufferSize] = {};
-    std::memcpy(name, request.name.data(), request.name.size());
+    // The dialog gets far more room than a path may take: Wine's dialog writes a typed name of
+    // any length into a buffer of the size it is given, past its end, and crashes. A path that
+    // does not fit the 260-byte name buffer is still not accepted.
+    std::string name(kLongestPath, '\0');
+    std::memcpy(name.data(), request.name.data(), request.name.size());
     std::string filter;
     if (request.filterList) filter = *request.filterList + '\0';  // doubly closed, whatever the list holds
 
@@ -61,8 +83,8 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request, const
     ofn.hwndOwner = GetActiveWindow();
     ofn.lpstrFilter = request.filterList ? filter.c_str() : nullptr;
     ofn.nFilterIndex = request.filterIndex;
-    ofn.lpstrFile = name;
-    ofn.nMaxFile = sizeof name;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrInitialDir = OrNull(request.initialDirectory);
     ofn.lpstrTitle = OrNull(request.title);
     ofn.lpstrDefExt = OrNull(request.defaultExtension);
@@ -70,7 +92,9 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request, const
     ofn.lpfnHook = FileDialogHook;
     const BOOL accepted = request.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
     if (!accepted) return std::nullopt;
-    return std::string(name);
+    name.resize(std::strlen(name.c_str()));
+    if (name.size() >= kNameBufferSize) return std::nullopt;
+    return name;
 }
 
 bool RunFontDialog(std::vector<Setting>& s, const WindowInstance&) {

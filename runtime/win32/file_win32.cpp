@@ -17,6 +17,13 @@ bool Fail() {
 
 std::uint32_t LastFileError() { return g_lastError; }
 
+std::uint8_t ReadFileProtection(const char* name) {
+    const DWORD a = name ? GetFileAttributesA(name) : INVALID_FILE_ATTRIBUTES;
+    if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+    return ((a & FILE_ATTRIBUTE_READONLY) ? kReadOnly : 0) | ((a & FILE_ATTRIBUTE_HIDDEN) ? kHidden : 0) |
+           ((a & FILE_ATTRIBUTE_SYSTEM) ? kSystem : 0);
+}
+
 bool FlushDnsCache() {
     // Looked up at run time: the program imports nothing beyond what every Windows has.
     HMODULE dns = LoadLibraryA("dnsapi.dll");

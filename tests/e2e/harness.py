@@ -148,8 +148,9 @@ class Session:
         return subprocess.run([WINE_EXEC] + args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60, **kw)
 
     def start(self, exe, cwd=None):
+        log = open(os.path.join(self.work, f'wine-{len(self.apps)}.log'), 'wb')  # what Wine says of it
         proc = subprocess.Popen([WINE_EXEC, exe], cwd=cwd or self.work, stdin=subprocess.DEVNULL,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+                                stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
         app = App(self, proc)
         self.apps.append(app)
         return app
@@ -184,6 +185,7 @@ class Session:
             return
         data, st, etc_st = self._hosts_saved
         path = self.system_hosts()
+        self.wine(['attrib', '-h', '-s', '-r', 'C:\\windows\\system32\\drivers\\etc\\hosts'])
         etc = os.path.dirname(path)
         os.chown(etc, etc_st.st_uid, etc_st.st_gid)
         os.chmod(etc, etc_st.st_mode & 0o7777)

@@ -176,6 +176,12 @@ TEST(FailureReport, NamesFileReasonAndForNoRightsTheRemedy) {
     EXPECT_EQ(missing.find("管理员"), std::string::npos);
     const std::string backup = FailureReport("C:\\hosts", {WriteOutcome::BackupFailed, EACCES});
     EXPECT_NE(backup.find("C:\\hosts.bak"), std::string::npos);
+    // A read-only, hidden or system file: the attributes are the cause, not the rights.
+    for (std::uint8_t protection : {rt::kReadOnly, rt::kHidden, rt::kSystem}) {
+        const std::string text = FailureReport("C:\\hosts", {WriteOutcome::WriteFailed, EACCES, protection});
+        EXPECT_NE(text.find("属性"), std::string::npos) << text;
+        EXPECT_EQ(text.find("管理员"), std::string::npos) << text;
+    }
 }
 
 }  // namespace
