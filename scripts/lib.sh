@@ -10,7 +10,7 @@ WINESERVER=/usr/lib/wine/wineserver
 TEST_USER=hosts-tester
 export WINEPREFIX=${WINEPREFIX:-$BUILD/wine-prefix}
 
-BUILD_PACKAGES=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev
+BUILD_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev python3 googletest libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686)
 WINE_PACKAGES=(wine64 fonts-wine xvfb xdotool x11-utils imagemagick locales fonts-wqy-microhei)
 
@@ -114,6 +114,9 @@ build_all() {
     cmake -S "$REPO" -B "$BUILD/native-sanitized" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DHOSTS_ADBLOCK_SANITIZE=address,undefined >/dev/null
     cmake --build "$BUILD/native-sanitized"
+    # The fuzz targets, with clang and libFuzzer.
+    cmake -S "$REPO/tests/fuzz" -B "$BUILD/fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build "$BUILD/fuzz"
     cmake -S "$REPO" -B "$BUILD/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$REPO/cmake/mingw-i686.cmake" \
         -DHOSTS_ADBLOCK_TESTS=OFF >/dev/null
     cmake --build "$BUILD/win32"
