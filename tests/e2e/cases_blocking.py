@@ -3,7 +3,7 @@ what the user is told when the hosts file cannot be written."""
 import os
 import re
 
-from cases_window import start_main
+from cases_window import end_with_escape, only_the_main_window, start_main
 from harness import REPO, case, check, check_equal
 
 EDT1 = 0x480  # the dialog's name field
@@ -21,6 +21,11 @@ def press_block_ads(s, w):
     """Space on the focused 按钮1; returns the Save dialog that opens."""
     s.keys('space', over=w)
     return s.wait_owned(w)
+
+
+def cancel(s, dialog):
+    s.keys('Escape', over=dialog)
+    s.wait_gone(dialog)
 
 
 def name_field(dialog):
@@ -66,11 +71,9 @@ def space_writes_hosts_beside_the_program_then_opens_the_dialog(s):
     mx, my = centre(w.rect)
     check(abs(cx - mx) <= 1 and abs(cy - my) <= 1, f'the dialog centred over the window: {dialog.rect} over {w.rect}')
     check(not s.tree().top('RtWindow').enabled, 'the main window is disabled while the dialog is up')
-    s.keys('Escape', over=dialog)
-    s.wait_gone(dialog)
+    cancel(s, dialog)
     check(s.tree().top('RtWindow').enabled, 'the main window enabled again')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -80,7 +83,7 @@ def save_writes_the_system_hosts_file_at_once_and_keeps_its_former_bytes(s):
     save_and_replace(s, press_block_ads(s, w))
     check_equal(open(system, 'rb').read(), block_list(), 'the system hosts file after Save')
     check_equal(open(system + '.bak', 'rb').read(), FORMER, 'hosts.bak beside it')
-    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'no message after a good write')
+    only_the_main_window(s, w, 'no message after a good write')
     # Again: the dialog names the chosen file; the same bytes, the same backup.
     dialog = press_block_ads(s, w)
     # The system's dialog shows the chosen path as its folder and, in the name field, its name.
@@ -88,8 +91,7 @@ def save_writes_the_system_hosts_file_at_once_and_keeps_its_former_bytes(s):
     save_and_replace(s, dialog)
     check_equal(open(system, 'rb').read(), block_list(), 'the system hosts file after the second Save')
     check_equal(open(system + '.bak', 'rb').read(), FORMER, 'hosts.bak still holds the original')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -98,8 +100,7 @@ def cancel_keeps_the_name_and_the_next_press_writes_hosts_again(s):
     system = s.system_hosts(FORMER)
     beside = os.path.join(s.work, 'app', 'hosts')
     dialog = press_block_ads(s, w)
-    s.keys('Escape', over=dialog)
-    s.wait_gone(dialog)
+    cancel(s, dialog)
     os.remove(beside)
     dialog = press_block_ads(s, w)
     check_equal(name_field(dialog).text, 'hosts', 'the name field after a cancelled dialog')
@@ -109,10 +110,8 @@ def cancel_keeps_the_name_and_the_next_press_writes_hosts_again(s):
     check(not os.path.exists(beside), '"hosts" not written beside the program this time')
     check_equal(open(system, 'rb').read(), block_list(), '"hosts" in the folder the dialog left')
     check_equal(open(system + '.bak', 'rb').read(), FORMER, 'its former bytes in hosts.bak')
-    s.keys('Escape', over=dialog)
-    s.wait_gone(dialog)
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    cancel(s, dialog)
+    end_with_escape(s, app, w)
 
 
 SYSTEM_HOSTS = 'C:\\windows\\system32\\drivers\\etc\\hosts'
@@ -140,9 +139,8 @@ def failing_target(s, name, make_fail, undo, reason):
     save_and_replace(s, press_block_ads(s, w))
     check_equal(open(system, 'rb').read(), block_list(), 'the system hosts file once the cause is gone')
     check_equal(open(system + '.bak', 'rb').read(), FORMER, 'its former bytes in hosts.bak')
-    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'no message after the good write')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    only_the_main_window(s, w, 'no message after the good write')
+    end_with_escape(s, app, w)
     return text
 
 
@@ -191,10 +189,9 @@ def replaced_all_the_same(s, name, make_fail, undo):
     save_and_replace(s, press_block_ads(s, w))
     check_equal(open(system, 'rb').read(), block_list(), 'the system hosts file')
     check_equal(open(system + '.bak', 'rb').read(), FORMER, 'its former bytes in hosts.bak')
-    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'no message after the good write')
+    only_the_main_window(s, w, 'no message after the good write')
     undo(s, system, cause)
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 # The faults a user can meet on the chosen file: (case name, cause, words of the system's reason,
@@ -250,8 +247,7 @@ def a_path_too_long_for_the_name_buffer_cannot_be_typed(s):
     check_equal(open(chosen, 'rb').read(), block_list(), 'the file of the name as the field showed it')
     os.remove(chosen)
     check_equal(open(system, 'rb').read(), FORMER, 'the system hosts file untouched')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -261,10 +257,8 @@ def an_empty_file_name_writes_nothing_and_the_dialog_still_opens(s):
     dialog = press_block_ads(s, w)
     check_equal(name_field(dialog).text, '', 'the empty name field')
     check_equal(sorted(os.listdir(os.path.join(s.work, 'app'))), ['hosts-adblock-emptyname.exe'], 'files beside the program')
-    s.keys('Escape', over=dialog)
-    s.wait_gone(dialog)
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    cancel(s, dialog)
+    end_with_escape(s, app, w)
 
 
 @case
@@ -277,6 +271,5 @@ def an_empty_list_empties_the_target_and_counts_as_success(s):
     save_and_replace(s, dialog)
     check_equal(open(system, 'rb').read(), b'', 'the system hosts file, emptied')
     check_equal(open(system + '.bak', 'rb').read(), FORMER, 'its former bytes in hosts.bak')
-    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'no message: it counts as success')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    only_the_main_window(s, w, 'no message: it counts as success')
+    end_with_escape(s, app, w)

@@ -1,5 +1,5 @@
 """End-to-end cases of the main window's controls: where they lie, what shows, the focus and the keys."""
-from cases_window import start_main
+from cases_window import end_with_escape, only_the_main_window, start_main
 from harness import case, check, check_equal
 
 BST_PUSHED, BST_FOCUS = 0x4, 0x8
@@ -52,8 +52,7 @@ def every_control_lies_at_its_place(s):
     check(b1.style & WS_TABSTOP and b2.style & WS_TABSTOP, 'both buttons are tab stops')
     for c in w.children:
         check(c.enabled, f'{c} is enabled')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -67,8 +66,7 @@ def tab_and_shift_tab_cycle_the_two_buttons(s):
     # The arrow keys belong to the focused button, which does nothing with them.
     s.keys('Left', 'Up', 'Tab', over=w)
     wait_focus(s, '屏蔽广告', 'the focus back on 按钮1 after the arrows and Tab')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -80,8 +78,7 @@ def enter_does_nothing(s):
     tree = s.tree()
     check_equal([t.cls for t in tree.tops if t.pid == w.pid], ['RtWindow'], 'top-level windows of the program')
     check(tree.top('RtWindow').enabled, 'the main window is still enabled')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -100,9 +97,8 @@ def a_press_on_the_rim_of_button2_only_presses_it(s):
     # Nothing else happened: no dialog, no box, the window goes on.
     s.keys('Tab', over=w)
     wait_focus(s, '屏蔽广告', 'Tab moving the focus on to 按钮1')
-    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'top-level windows of the program')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    only_the_main_window(s, w, 'top-level windows of the program')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -119,5 +115,4 @@ def the_focus_comes_back_to_the_control_that_had_it(s):
     check_equal(second.wait_exit(), 0, 'exit code of the second copy')
     back = s.wait(lambda t: (lambda x: x if x.active else None)(t.top('RtWindow')), 'the first window active again')
     check_equal(back.focused().text if back.focused() else None, '', 'the focus back on 按钮2')
-    s.keys('Escape', over=back)
-    check_equal(first.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, first, back)

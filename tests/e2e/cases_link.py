@@ -1,7 +1,7 @@
 """End-to-end cases of the guidance: the labels as drawn, and the forum link followed by the pointer
 and opened in the browser."""
 from cases_controls import buttons, wait_focus
-from cases_window import start_main
+from cases_window import end_with_escape, only_the_main_window, start_main
 from harness import case, check, check_equal
 
 FORUM = 'http://www.kelvaro.com/'
@@ -10,6 +10,10 @@ RED, HOVER, VISITED, BLACK = (255, 0, 0), (51, 153, 255), (88, 48, 224), (0, 0, 
 
 def link_of(w):
     return w.find('RtLink')
+
+
+def click_link(s, link, repeat=1):
+    s.click(link.rect[0] + link.rect[2] // 2, link.rect[1] + link.rect[3] // 2, repeat=repeat)
 
 
 def leave(s, w):
@@ -44,8 +48,7 @@ def the_labels_and_the_link_show_their_colours(s):
     check_equal(s.colour_count(shot, link.rect, RED), 0, 'no red while the pointer is on the link')
     leave(s, w)
     s.wait_colour('left-unvisited', link.rect, RED)
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -53,7 +56,7 @@ def a_click_on_the_link_opens_the_forum_once_and_marks_it_visited(s):
     record = s.record_browser()
     app, w = start_main(s)
     link = link_of(w)
-    s.click(link.rect[0] + link.rect[2] // 2, link.rect[1] + link.rect[3] // 2)
+    click_link(s, link)
     s.wait(lambda t: s.opened(record), 'the browser asked to open the forum')
     shot = s.wait_colour('pressed', link.rect, HOVER)  # the pointer still on it: hover wins
     leave(s, w)
@@ -62,8 +65,7 @@ def a_click_on_the_link_opens_the_forum_once_and_marks_it_visited(s):
     tree = s.tree()
     check(tree.top('RtWindow').find('RtLink').focus is False, 'the link takes no focus')
     check(buttons(tree.top('RtWindow'))[0].focus, '按钮1 keeps the focus')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -71,13 +73,12 @@ def a_double_click_on_the_link_opens_the_forum_once(s):
     record = s.record_browser()
     app, w = start_main(s)
     link = link_of(w)
-    s.click(link.rect[0] + link.rect[2] // 2, link.rect[1] + link.rect[3] // 2, repeat=2)
+    click_link(s, link, repeat=2)
     s.wait(lambda t: s.opened(record), 'the browser asked to open the forum')
     leave(s, w)
     s.wait_colour('visited', link.rect, VISITED)
     check_equal(s.opened(record), [FORUM], 'addresses opened by a double click')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -86,7 +87,7 @@ def a_handler_returning_false_keeps_the_link_from_opening(s):
     app = s.start(s.install('hosts-adblock-withheld.exe'))
     w = s.wait_top('RtWindow')
     link = link_of(w)
-    s.click(link.rect[0] + link.rect[2] // 2, link.rect[1] + link.rect[3] // 2)
+    click_link(s, link)
     # The Tab comes after the press in the queue; once it has moved the focus, the press is done.
     s.keys('Tab', over=w)
     wait_focus(s, '', 'the focus on 按钮2')
@@ -94,8 +95,7 @@ def a_handler_returning_false_keeps_the_link_from_opening(s):
     shot = s.wait_colour('withheld', link.rect, RED)
     check_equal(s.colour_count(shot, link.rect, VISITED), 0, 'the link not marked visited')
     check_equal(s.opened(record), [], 'addresses opened')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
@@ -105,6 +105,5 @@ def space_on_button2_does_nothing(s):
     wait_focus(s, '', 'the focus on 按钮2')
     s.keys('space', 'Tab', over=w)
     wait_focus(s, '屏蔽广告', 'the focus back on 按钮1')
-    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], ['RtWindow'], 'top-level windows of the program')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    only_the_main_window(s, w, 'top-level windows of the program')
+    end_with_escape(s, app, w)

@@ -14,6 +14,17 @@ def start_main(s, cwd=None):
     return app, window
 
 
+def end_with_escape(s, app, w):
+    """Esc on the main window ends the program with exit code 0."""
+    s.keys('Escape', over=w)
+    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+
+
+def only_the_main_window(s, w, what):
+    """The program shows no window but its main one: no dialog, no message box."""
+    check_equal([t.cls for t in s.tree().tops if t.pid == w.pid], [MAIN_CLASS], what)
+
+
 @case
 def window_comes_up_centred_with_a_fixed_frame(s):
     # Started from a folder other than its own.
@@ -30,8 +41,7 @@ def window_comes_up_centred_with_a_fixed_frame(s):
     # The title bar shows the program icon: its red no-entry sign, at the left of the caption.
     icon = s.pixels(shot, w.rect[0] + 2, w.rect[1] + 2, 20, 20)
     check(sum(1 for r, g, b in icon if r > 180 and g < 90 and b < 90) >= 15, 'the program icon in the title bar')
-    s.keys('Escape', over=w)
-    check_equal(app.wait_exit(), 0, 'exit code after Esc')
+    end_with_escape(s, app, w)
 
 
 @case
