@@ -14,7 +14,6 @@ constexpr char kLinkClass[] = "RtLink";
 std::int64_t Int(const ControlInstance& c, std::int32_t n) { return c.settings[static_cast<std::size_t>(n)].integer; }
 const std::string& Text(const ControlInstance& c, std::int32_t n) { return c.settings[static_cast<std::size_t>(n)].text; }
 
-NativeControl* ControlOf(HWND hwnd) { return static_cast<NativeControl*>(GetPropA(hwnd, kNativeProp)); }
 
 DWORD BorderExStyle(std::int64_t border, DWORD& style) {
     switch (border) {
@@ -240,6 +239,8 @@ bool CreateControl(NativeWindow& w, ControlInstance& c) {
 }
 
 }  // namespace
+
+NativeControl* ControlOf(HWND hwnd) { return static_cast<NativeControl*>(GetPropA(hwnd, kNativeProp)); }
 
 COLORREF ResolveColour(std::int64_t colour) {
     if (colour == kSystemButtonFace) return GetSysColor(COLOR_BTNFACE);

@@ -29,6 +29,8 @@ struct NativeControl {
 };
 
 inline NativeControl* NativeOf(const ControlInstance& c) { return static_cast<NativeControl*>(c.native); }
+// The control that a child window is, or null for a window the runtime did not make.
+NativeControl* ControlOf(HWND hwnd);
 
 // 0xFF000000 in a background colour is the system's button-face colour, looked up now.
 COLORREF ResolveColour(std::int64_t colour);

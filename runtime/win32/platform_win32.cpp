@@ -21,8 +21,7 @@ void StartServices() {
         for (char* p = path; *p; p = CharNextA(p))
             if (*p == '\\') cut = p;
         if (cut) {
-            *cut = 0;
-            if (cut == path + 2) cut[0] = '\\', cut[1] = 0;  // "C:" alone would name a drive's current folder
+            cut[cut == path + 2 ? 1 : 0] = 0;  // "C:\" stays whole: "C:" alone is a drive's current folder
             SetCurrentDirectoryA(path);
         }
     }

@@ -11,7 +11,6 @@ namespace rt::platform {
 namespace {
 
 constexpr char kWindowClass[] = "RtWindow";
-constexpr char kNativeProp[] = "RtControl";
 ATOM g_windowAtom = 0;
 HICON g_bigIcon = nullptr, g_smallIcon = nullptr;  // from the program's icon group DEFAULT_ICON
 
@@ -75,15 +74,15 @@ LRESULT OnEraseBackground(NativeWindow& w, HDC dc) {
     return 1;
 }
 
-LRESULT OnCommand(NativeWindow& w, WPARAM wp, LPARAM lp) {
+// A button's click or an edit box's change raises the control's event 0.
+LRESULT OnCommand(WPARAM wp, LPARAM lp) {
     HWND child = reinterpret_cast<HWND>(lp);
-    NativeControl* c = child ? static_cast<NativeControl*>(GetPropA(child, kNativeProp)) : nullptr;
+    NativeControl* c = child ? ControlOf(child) : nullptr;
     if (!c) return 0;
     const WORD code = HIWORD(wp);
     const Kind kind = c->instance->def->kind;
     if ((kind == Kind::Button && code == BN_CLICKED) || (kind == Kind::EditBox && code == EN_CHANGE))
         Raise(c->instance->def->bindings, event::Clicked);
-    (void)w;
     return 0;
 }
 
@@ -124,7 +123,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!w) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
         case WM_ERASEBKGND: return OnEraseBackground(*w, reinterpret_cast<HDC>(wp));
-        case WM_COMMAND: return OnCommand(*w, wp, lp);
+        case WM_COMMAND: return OnCommand(wp, lp);
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             if (LRESULT brush = OnControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp))) return brush;

@@ -1,4 +1,7 @@
-"""End-to-end cases of the main window's controls: where they lie, what shows, the focus and the keys."""
+"""End-to-end cases of the main window's controls: where they lie, what shows, the focus, the keys and
+the events that reach handlers."""
+import os
+
 from cases_window import end_with_escape, only_the_main_window, start_main
 from harness import case, check, check_equal
 
@@ -116,3 +119,36 @@ def the_focus_comes_back_to_the_control_that_had_it(s):
     back = s.wait(lambda t: (lambda x: x if x.active else None)(t.top('RtWindow')), 'the first window active again')
     check_equal(back.focused().text if back.focused() else None, '', 'the focus back on 按钮2')
     end_with_escape(s, first, back)
+
+
+@case
+def events_reach_their_handlers_with_their_arguments(s):
+    app = s.start(s.install('hosts-adblock-events.exe'))
+    w = s.wait_top('RtWindow')
+    events = os.path.join(s.work, 'app', 'events.txt')
+
+    def noted(n):
+        def probe(_):
+            lines = open(events).read().splitlines() if os.path.exists(events) else []
+            return lines if len(lines) >= n else None
+        return s.wait(probe, f'{n} events written down', timeout=10)
+
+    s.keys('a', over=w)  # a key on the focused 按钮1
+    check_equal(noted(1)[-1], 'KeyDown 0 0 0 65', 'the key event with its virtual key')
+    # Ctrl and a left press on the rim of 按钮2, 3 pixels from its left edge and 20 from its top.
+    x0, y0 = w.children[0].rect[0] - w.children[0].rel[0], w.children[0].rect[1] - w.children[0].rel[1]
+    s.point_at(x0 + 112 + 3, y0 + 20)
+    s.xdotool('keydown', 'ctrl', 'click', 1, 'keyup', 'ctrl')
+    # 按钮1 sees Ctrl go down (virtual key 17, Ctrl held), 按钮2 the press, then 按钮1 loses the focus.
+    lines = noted(4)
+    check_equal(lines[1:3], ['KeyDown 0 0 1 17', 'LeftDown 3 20 1 0'], 'Ctrl on 按钮1, then the press with Ctrl')
+    check(lines[3].startswith('FocusLost 0 0'), f'then the focus leaving 按钮1: {lines}')
+    s.xdotool('keydown', 'shift', 'click', 3, 'keyup', 'shift')
+    check_equal(noted(5)[-1], 'RightDown 3 20 2 0', 'a right press with Shift')
+    # The first close request is refused by the window's handler; the window stays.
+    s.keys('Escape', over=w)
+    check_equal(noted(6)[-1], 'MayClose 0 0 0 0', 'the close query')
+    check(app.running() and s.tree().top('RtWindow'), 'the window stays after a refused close')
+    s.keys('Escape', over=w)
+    check_equal(app.wait_exit(), 0, 'exit code after the second Esc')
+    check_equal(noted(8)[-2:], ['MayClose 0 0 0 0', 'Destroying 0 0 0 0'], 'the close query, then the destruction')
