@@ -6,7 +6,9 @@ from cases_window import end_with_escape, only_the_main_window, start_main
 from harness import case, check, check_equal
 
 BST_PUSHED, BST_FOCUS = 0x4, 0x8
-WS_TABSTOP = 0x00010000
+WS_TABSTOP, WS_CLIPSIBLINGS, WS_VSCROLL, WS_EX_CLIENTEDGE = 0x00010000, 0x04000000, 0x00200000, 0x200
+BS_DEFPUSHBUTTON, BS_MULTILINE, BS_CENTER, BS_VCENTER = 0x1, 0x2000, 0x300, 0xC00
+ES_MULTILINE, ES_WANTRETURN, ES_READONLY = 0x4, 0x1000, 0x800
 
 # Child windows, top of the z-order first: (class, text, place in the client area, visible).
 EXPECTED = [
@@ -50,11 +52,19 @@ def every_control_lies_at_its_place(s):
     edit = w.find('Edit')
     check(edit.text.startswith('127.0.0.1 atm.youku.com\r\n127.0.0.1 Fvid.atm.youku.com\r\n'),
           'the hidden edit box holds the block list')
+    check(edit.style & ES_MULTILINE and edit.style & ES_WANTRETURN and edit.style & WS_VSCROLL,
+          'the edit box: several lines, Enter a line break, a vertical scroll bar')
+    check(not edit.style & ES_READONLY and edit.exstyle & WS_EX_CLIENTEDGE, 'the edit box: not read-only, sunken edge')
     b1, b2 = buttons(w)
     check(b1.focus, '按钮1 has the focus right after start')
-    check(b1.style & WS_TABSTOP and b2.style & WS_TABSTOP, 'both buttons are tab stops')
+    for b in (b1, b2):
+        check(b.style & WS_TABSTOP, f'{b} is a tab stop')
+        check(b.style & BS_MULTILINE and b.style & BS_CENTER == BS_CENTER and b.style & BS_VCENTER == BS_VCENTER,
+              f'{b}: a caption too long breaks onto further lines, centred both ways')
+        check(not b.style & BS_DEFPUSHBUTTON, f'{b} is an ordinary push button')
     for c in w.children:
         check(c.enabled, f'{c} is enabled')
+        check(c.style & WS_CLIPSIBLINGS, f'{c} clips its siblings')
     end_with_escape(s, app, w)
 
 

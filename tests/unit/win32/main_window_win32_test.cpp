@@ -42,3 +42,16 @@ TEST(MainWindowWin32, LivePlaceIsTheCentredOneNotTheStored) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each test runs in a process of its own, so here no window has been loaded.
+TEST(EventLoop, ReturnsAtOnceWhenNoWindowExists) {
+    ASSERT_EQ(rt::WindowInstanceCount(), 0u);
+    PostQuitMessage(7);  // had the loop run, it would take this and end with 7
+    rt::RunEventLoop();
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // still waiting: not taken
+}
+
+}  // namespace
