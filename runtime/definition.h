@@ -15,7 +15,7 @@ enum class Kind : std::uint8_t { Window, Button, EditBox, Label, HyperLinker, Co
 enum class SettingType : std::uint8_t { Integer, Logical, Text, Colour, Bytes };
 
 // One setting of a kind: its property number, name, type, range and default.
-struct SettingSpec {
+struct SettingInfo {
     std::int32_t number;
     const char* name;
     SettingType type;
@@ -80,7 +80,7 @@ constexpr std::int64_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b
 constexpr std::int64_t kSystemHighlight = 0xFF00000D;
 
 // The schema of a kind, property 0 upward.
-const std::vector<SettingSpec>& SchemaOf(Kind kind);
+const std::vector<SettingInfo>& SchemaOf(Kind kind);
 const char* KindName(Kind kind);
 
 // A stored value for one setting of a definition; settings not listed keep their defaults.
@@ -155,7 +155,7 @@ struct Setting {
 };
 
 // Brings a value into the range of its setting.
-std::int64_t ClampSetting(const SettingSpec& spec, std::int64_t value);
+std::int64_t ClampSetting(const SettingInfo& setting, std::int64_t value);
 
 // The settings of a window or control, from its schema, common values and stored values,
 // indexed by property number; out-of-range values are clamped.

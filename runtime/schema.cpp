@@ -10,28 +10,28 @@ namespace {
 constexpr std::int64_t kIntMin = INT32_MIN, kIntMax = INT32_MAX;
 constexpr std::int64_t kColourMax = 0xFFFFFFFF;
 
-SettingSpec Int(std::int32_t n, const char* name, std::int64_t def = 0, std::int64_t lo = kIntMin,
+SettingInfo Int(std::int32_t n, const char* name, std::int64_t def = 0, std::int64_t lo = kIntMin,
                 std::int64_t hi = kIntMax) {
     return {n, name, SettingType::Integer, lo, hi, def, nullptr};
 }
-SettingSpec Choice(std::int32_t n, const char* name, std::int64_t hi, std::int64_t def = 0) {
+SettingInfo Choice(std::int32_t n, const char* name, std::int64_t hi, std::int64_t def = 0) {
     return {n, name, SettingType::Integer, 0, hi, def, nullptr};
 }
-SettingSpec Flag(std::int32_t n, const char* name, bool def) {
+SettingInfo Flag(std::int32_t n, const char* name, bool def) {
     return {n, name, SettingType::Logical, 0, 1, def ? 1 : 0, nullptr};
 }
-SettingSpec Txt(std::int32_t n, const char* name, const char* def = "") {
+SettingInfo Txt(std::int32_t n, const char* name, const char* def = "") {
     return {n, name, SettingType::Text, 0, 0, 0, def};
 }
-SettingSpec Colour(std::int32_t n, const char* name, std::int64_t def) {
+SettingInfo Colour(std::int32_t n, const char* name, std::int64_t def) {
     return {n, name, SettingType::Colour, 0, kColourMax, def, nullptr};
 }
-SettingSpec Data(std::int32_t n, const char* name) {  // pictures, fonts, cursors, sounds
+SettingInfo Data(std::int32_t n, const char* name) {  // pictures, fonts, cursors, sounds
     return {n, name, SettingType::Bytes, 0, 0, 0, nullptr};
 }
 
-std::vector<SettingSpec> WithCommon(std::initializer_list<SettingSpec> own) {
-    std::vector<SettingSpec> all = {
+std::vector<SettingInfo> WithCommon(std::initializer_list<SettingInfo> own) {
+    std::vector<SettingInfo> all = {
         Int(common::Left, "Left"),       Int(common::Top, "Top"),
         Int(common::Width, "Width", 0, 0),  Int(common::Height, "Height", 0, 0),
         Txt(common::Tag, "Tag"),         Flag(common::Visible, "Visible", true),
@@ -45,8 +45,8 @@ constexpr std::int64_t kGrey = Rgb(128, 128, 128), kWhite = Rgb(255, 255, 255);
 
 }  // namespace
 
-const std::vector<SettingSpec>& SchemaOf(Kind kind) {
-    static const std::vector<SettingSpec> window = WithCommon({
+const std::vector<SettingInfo>& SchemaOf(Kind kind) {
+    static const std::vector<SettingInfo> window = WithCommon({
         Txt(8, "Caption"), Choice(9, "BorderStyle", 6, 2), Colour(10, "BackColour", kSystemButtonFace),
         Data(11, "BackPicture"), Choice(12, "PictureMode", 4, 1), Data(13, "BackMusic"),
         Choice(14, "MusicPlayMode", 2, 0), Flag(15, "ControlButtons", true), Flag(16, "MaximizeButton", false),
@@ -56,11 +56,11 @@ const std::vector<SettingSpec>& SchemaOf(Kind kind) {
         Flag(26, "ShowInTaskbar", true), Flag(27, "DragAnywhere", false), Int(28, "Shape", 0, 0),
         Flag(29, "AlwaysOnTop", false), Flag(30, "KeepTitleActive", false), Txt(31, "WindowClassName"),
     });
-    static const std::vector<SettingSpec> button = WithCommon({
+    static const std::vector<SettingInfo> button = WithCommon({
         Data(8, "Picture"), Choice(9, "ButtonType", 1, 0), Txt(10, "Caption"),
         Choice(11, "HorizontalAlignment", 2, 1), Choice(12, "VerticalAlignment", 2, 1), Data(13, "Font"),
     });
-    static const std::vector<SettingSpec> editBox = WithCommon({
+    static const std::vector<SettingInfo> editBox = WithCommon({
         Txt(8, "Content"), Choice(9, "Border", 5, 1), Colour(10, "TextColour", 0), Colour(11, "BackColour", kWhite),
         Data(12, "Font"), Flag(13, "HideSelection", true), Int(14, "MaxLength", 0, 0), Flag(15, "MultiLine", false),
         Choice(16, "ScrollBars", 3, 0), Choice(17, "Alignment", 2, 0), Choice(18, "InputMode", 2, 0),
@@ -68,7 +68,7 @@ const std::vector<SettingSpec>& SchemaOf(Kind kind) {
         Int(22, "SpinnerMin", 0), Int(23, "SpinnerMax", 100), Int(24, "SelectionStart", 0, 0),
         Int(25, "SelectionLength", 0, 0), Txt(26, "SelectedText"), Txt(27, "DataSource"), Txt(28, "DataColumn"),
     });
-    static const std::vector<SettingSpec> label = WithCommon({
+    static const std::vector<SettingInfo> label = WithCommon({
         Txt(8, "Caption", "标签"), Choice(9, "TextEffect", 3, 0), Choice(10, "Border", 6, 0),
         Int(11, "GradientBorderWidth", 8, 5), Colour(12, "GradientBorderColour1", kGrey),
         Colour(13, "GradientBorderColour2", kWhite), Colour(14, "GradientBorderColour3", kGrey), Data(15, "Font"),
@@ -79,13 +79,13 @@ const std::vector<SettingSpec>& SchemaOf(Kind kind) {
         Flag(25, "WordWrap", false), Choice(26, "VerticalAlignment", 2, 1), Txt(27, "DataSource"),
         Txt(28, "DataColumn"),
     });
-    static const std::vector<SettingSpec> link = WithCommon({
+    static const std::vector<SettingInfo> link = WithCommon({
         Txt(8, "Caption"), Choice(9, "LinkKind", 1, 0), Txt(10, "MailAddress"), Txt(11, "WebAddress"),
         Colour(12, "NormalColour", Rgb(0, 0, 255)), Colour(13, "VisitedColour", Rgb(128, 0, 0)),
         Colour(14, "HoverColour", kSystemHighlight), Colour(15, "BackColour", kSystemButtonFace),
         Choice(16, "Border", 5, 0), Data(17, "Font"),
     });
-    static const std::vector<SettingSpec> commonDlg = WithCommon({
+    static const std::vector<SettingInfo> commonDlg = WithCommon({
         Choice(8, "DialogKind", 3, 0), Txt(9, "Title"), Txt(10, "FileName"), Txt(11, "Filter"),
         Int(12, "InitialFilterIndex", 0, 0), Txt(13, "InitialDirectory"), Txt(14, "DefaultExtension"),
         Flag(15, "CreatePrompt", false), Flag(16, "FileMustExist", true), Flag(17, "OverwritePrompt", true),
@@ -117,9 +117,9 @@ const char* KindName(Kind kind) {
     return "";
 }
 
-std::int64_t ClampSetting(const SettingSpec& spec, std::int64_t value) {
-    if (spec.type == SettingType::Text || spec.type == SettingType::Bytes) return 0;
-    return std::clamp(value, spec.min, spec.max);
+std::int64_t ClampSetting(const SettingInfo& entry, std::int64_t value) {
+    if (entry.type == SettingType::Text || entry.type == SettingType::Bytes) return 0;
+    return std::clamp(value, entry.min, entry.max);
 }
 
 std::vector<Setting> MakeSettings(Kind kind, std::int32_t left, std::int32_t top, std::int32_t width,
@@ -128,11 +128,11 @@ std::vector<Setting> MakeSettings(Kind kind, std::int32_t left, std::int32_t top
     std::vector<Setting> settings(schema.size());
     auto assign = [&](std::int32_t number, std::int64_t integer, std::string_view text) {
         if (number < 0 || static_cast<std::size_t>(number) >= schema.size()) return;
-        const SettingSpec& spec = schema[static_cast<std::size_t>(number)];
-        settings[static_cast<std::size_t>(number)].integer = ClampSetting(spec, integer);
+        const SettingInfo& entry = schema[static_cast<std::size_t>(number)];
+        settings[static_cast<std::size_t>(number)].integer = ClampSetting(entry, integer);
         settings[static_cast<std::size_t>(number)].text.assign(text);
     };
-    for (const SettingSpec& spec : schema) assign(spec.number, spec.defaultInteger, spec.defaultText ? spec.defaultText : "");
+    for (const SettingInfo& entry : schema) assign(entry.number, entry.defaultInteger, entry.defaultText ? entry.defaultText : "");
     assign(common::Left, left, {});
     assign(common::Top, top, {});
     assign(common::Width, width, {});

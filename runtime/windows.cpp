@@ -81,12 +81,12 @@ Value ReadProperty(WindowId window, ControlId control, std::int32_t property) {
     }
     const auto& schema = SchemaOf(kind);
     if (property < 0 || static_cast<std::size_t>(property) >= schema.size()) return {};
-    const SettingSpec& spec = schema[static_cast<std::size_t>(property)];
+    const SettingInfo& entry = schema[static_cast<std::size_t>(property)];
 
     Setting live;
     const Setting& s = platform::ReadLive(*w, c, property, live) ? live : (*settings)[static_cast<std::size_t>(property)];
     Value v;
-    switch (spec.type) {
+    switch (entry.type) {
         case SettingType::Text: return MakeText(s.text);
         case SettingType::Bytes: return MakeBytes(s.text);
         case SettingType::Logical: v.kind = ValueKind::Logical; v.integer = s.integer ? 1 : 0; return v;
