@@ -2,6 +2,7 @@
 # Sourced, not run.
 
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+umask 022  # what is built here is read by the unprivileged user that runs the Windows programs
 BUILD=$REPO/build
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -43,9 +44,20 @@ need_locale() {
 
 need_test_user() {
     is_root || return 0
-    id "$TEST_USER" >/dev/null 2>&1 && return 0
-    echo "adding the unprivileged user $TEST_USER for the Windows programs"
-    useradd --create-home --shell /usr/sbin/nologin "$TEST_USER"
+    if ! id "$TEST_USER" >/dev/null 2>&1; then
+        echo "adding the unprivileged user $TEST_USER for the Windows programs"
+        useradd --create-home --shell /usr/sbin/nologin "$TEST_USER"
+    fi
+    # That user must reach this tree (a clone under /root, say, is closed to others): open the way
+    # through each folder above it that is closed, and say so.
+    local dir=$REPO
+    while [ "$dir" != / ]; do
+        if [ "$(( 0$(stat -c '%a' "$dir") & 01 ))" = 0 ]; then
+            echo "letting $TEST_USER pass through $dir (chmod o+x)"
+            chmod o+x "$dir"
+        fi
+        dir=$(dirname "$dir")
+    done
 }
 
 # Runs a command with the Wine environment, as the test user when we are root. Wine says nothing
