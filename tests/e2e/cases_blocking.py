@@ -252,8 +252,7 @@ def a_path_too_long_for_the_name_buffer_cannot_be_typed(s):
 
 @case
 def an_empty_file_name_writes_nothing_and_the_dialog_still_opens(s):
-    app = s.start(s.install('hosts-adblock-emptyname.exe'))
-    w = s.wait_top('RtWindow')
+    app, w = start_main(s, program='hosts-adblock-emptyname.exe')
     dialog = press_block_ads(s, w)
     check_equal(name_field(dialog).text, '', 'the empty name field')
     check_equal(sorted(os.listdir(os.path.join(s.work, 'app'))), ['hosts-adblock-emptyname.exe'], 'files beside the program')
@@ -263,8 +262,7 @@ def an_empty_file_name_writes_nothing_and_the_dialog_still_opens(s):
 
 @case
 def an_empty_list_empties_the_target_and_counts_as_success(s):
-    app = s.start(s.install('hosts-adblock-emptylist.exe'))
-    w = s.wait_top('RtWindow')
+    app, w = start_main(s, program='hosts-adblock-emptylist.exe')
     system = s.system_hosts(FORMER)
     dialog = press_block_ads(s, w)
     check_equal(open(os.path.join(s.work, 'app', 'hosts'), 'rb').read(), b'', '"hosts" beside the program')

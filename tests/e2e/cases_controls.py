@@ -133,8 +133,7 @@ def the_focus_comes_back_to_the_control_that_had_it(s):
 
 @case
 def events_reach_their_handlers_with_their_arguments(s):
-    app = s.start(s.install('hosts-adblock-events.exe'))
-    w = s.wait_top('RtWindow')
+    app, w = start_main(s, program='hosts-adblock-events.exe')
     events = os.path.join(s.work, 'app', 'events.txt')
 
     def noted(n):

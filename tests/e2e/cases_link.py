@@ -84,8 +84,7 @@ def a_double_click_on_the_link_opens_the_forum_once(s):
 @case
 def a_handler_returning_false_keeps_the_link_from_opening(s):
     record = s.record_browser()
-    app = s.start(s.install('hosts-adblock-withheld.exe'))
-    w = s.wait_top('RtWindow')
+    app, w = start_main(s, program='hosts-adblock-withheld.exe')
     link = link_of(w)
     click_link(s, link)
     # The Tab comes after the press in the queue; once it has moved the focus, the press is done.

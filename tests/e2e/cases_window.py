@@ -7,11 +7,15 @@ MAIN_CLASS = 'RtWindow'
 CAPTION = '屏蔽广告 - 新手作品 @Kelvaro'
 
 
-def start_main(s, cwd=None):
-    exe = s.install()
-    app = s.start(exe, cwd=cwd)
-    window = s.wait_top(MAIN_CLASS)
-    return app, window
+def wait_main(s):
+    """The main window once its start is done: shown, active, a control with the focus."""
+    return s.wait(lambda t: (lambda w: w if w and w.active and w.focused() else None)(t.top(MAIN_CLASS)),
+                  'the main window, active with a control focused')
+
+
+def start_main(s, cwd=None, program='hosts-adblock.exe'):
+    app = s.start(s.install(program), cwd=cwd)
+    return app, wait_main(s)
 
 
 def end_with_escape(s, app, w):
