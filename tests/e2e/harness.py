@@ -62,7 +62,8 @@ class Window:
         return None
 
     def focused(self):
-        return next((w for w in self.walk() if w.focus), None)
+        """The child window that has the keyboard focus (not the window itself)."""
+        return next((w for w in self.walk() if w is not self and w.focus), None)
 
     def __repr__(self):
         return f'<{self.cls} {self.text!r} rel={self.rel} visible={self.visible}>'
