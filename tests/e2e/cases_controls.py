@@ -35,8 +35,22 @@ def focused_text(s):
 
 
 def wait_focus(s, text, what):
-    return s.wait(lambda t: (t.top('RtWindow').focused() or None) and t.top('RtWindow').focused().text == text,
-                  what, timeout=10)
+    """Waits until the control with the focus is the one of this text."""
+    def probe(t):
+        f = t.top('RtWindow').focused()
+        return f is not None and f.text == text
+    return s.wait(probe, what, timeout=10)
+
+
+def tab_to_button2(s, w):
+    s.keys('Tab', over=w)
+    wait_focus(s, '', 'the focus on 按钮2')
+
+
+def client_origin(w):
+    """Where the main window's client area begins on the screen."""
+    c = w.children[0]
+    return c.rect[0] - c.rel[0], c.rect[1] - c.rel[1]
 
 
 @case
@@ -97,7 +111,7 @@ def enter_does_nothing(s):
 @case
 def a_press_on_the_rim_of_button2_only_presses_it(s):
     app, w = start_main(s)
-    x, y = w.children[0].rect[0] - w.children[0].rel[0], w.children[0].rect[1] - w.children[0].rel[1]
+    x, y = client_origin(w)
     # The rim left of the link: 按钮2 at 112..247, the link at 120..238, both from the top at 0 and 8.
     s.point_at(x + 115, y + 20)
     s.xdotool('mousedown', 1)
@@ -117,8 +131,7 @@ def a_press_on_the_rim_of_button2_only_presses_it(s):
 @case
 def the_focus_comes_back_to_the_control_that_had_it(s):
     first, w = start_main(s)
-    s.keys('Tab', over=w)
-    wait_focus(s, '', 'the focus on 按钮2')
+    tab_to_button2(s, w)
     # A second copy of the program takes the activation; when it ends, the first gets it back.
     second = s.start(s.install(folder='second'))
     other = s.wait(lambda t: next((x for x in t.tops if x.cls == 'RtWindow' and x.pid != w.pid and x.active), None),
@@ -145,7 +158,7 @@ def events_reach_their_handlers_with_their_arguments(s):
     s.keys('a', over=w)  # a key on the focused 按钮1
     check_equal(noted(1)[-1], 'KeyDown 0 0 0 65', 'the key event with its virtual key')
     # Ctrl and a left press on the rim of 按钮2, 3 pixels from its left edge and 20 from its top.
-    x0, y0 = w.children[0].rect[0] - w.children[0].rel[0], w.children[0].rect[1] - w.children[0].rel[1]
+    x0, y0 = client_origin(w)
     s.point_at(x0 + 112 + 3, y0 + 20)
     s.xdotool('keydown', 'ctrl', 'click', 1, 'keyup', 'ctrl')
     # 按钮1 sees Ctrl go down (virtual key 17, Ctrl held), 按钮2 the press, then 按钮1 loses the focus.

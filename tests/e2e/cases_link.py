@@ -1,6 +1,6 @@
 """End-to-end cases of the guidance: the labels as drawn, and the forum link followed by the pointer
 and opened in the browser."""
-from cases_controls import buttons, wait_focus
+from cases_controls import buttons, tab_to_button2, wait_focus
 from cases_window import end_with_escape, only_the_main_window, start_main
 from harness import case, check, check_equal
 
@@ -51,17 +51,25 @@ def the_labels_and_the_link_show_their_colours(s):
     end_with_escape(s, app, w)
 
 
-@case
-def a_click_on_the_link_opens_the_forum_once_and_marks_it_visited(s):
+def open_by_clicking(s, repeat):
+    """Clicks the link (twice for a double click); returns the program, its window, what the
+    browser was asked to open, and the pointer gone, the link in its visited colour."""
     record = s.record_browser()
     app, w = start_main(s)
     link = link_of(w)
-    click_link(s, link)
+    click_link(s, link, repeat=repeat)
     s.wait(lambda t: s.opened(record), 'the browser asked to open the forum')
-    shot = s.wait_colour('pressed', link.rect, HOVER)  # the pointer still on it: hover wins
+    if repeat == 1:
+        s.wait_colour('pressed', link.rect, HOVER)  # the pointer still on it: hover wins
     leave(s, w)
     s.wait_colour('visited', link.rect, VISITED)
-    check_equal(s.opened(record), [FORUM], 'addresses opened')
+    return app, w, s.opened(record)
+
+
+@case
+def a_click_on_the_link_opens_the_forum_once_and_marks_it_visited(s):
+    app, w, opened = open_by_clicking(s, 1)
+    check_equal(opened, [FORUM], 'addresses opened')
     tree = s.tree()
     check(tree.top('RtWindow').find('RtLink').focus is False, 'the link takes no focus')
     check(buttons(tree.top('RtWindow'))[0].focus, '按钮1 keeps the focus')
@@ -70,14 +78,8 @@ def a_click_on_the_link_opens_the_forum_once_and_marks_it_visited(s):
 
 @case
 def a_double_click_on_the_link_opens_the_forum_once(s):
-    record = s.record_browser()
-    app, w = start_main(s)
-    link = link_of(w)
-    click_link(s, link, repeat=2)
-    s.wait(lambda t: s.opened(record), 'the browser asked to open the forum')
-    leave(s, w)
-    s.wait_colour('visited', link.rect, VISITED)
-    check_equal(s.opened(record), [FORUM], 'addresses opened by a double click')
+    app, w, opened = open_by_clicking(s, 2)
+    check_equal(opened, [FORUM], 'addresses opened by a double click')
     end_with_escape(s, app, w)
 
 
@@ -88,8 +90,7 @@ def a_handler_returning_false_keeps_the_link_from_opening(s):
     link = link_of(w)
     click_link(s, link)
     # The Tab comes after the press in the queue; once it has moved the focus, the press is done.
-    s.keys('Tab', over=w)
-    wait_focus(s, '', 'the focus on 按钮2')
+    tab_to_button2(s, w)
     leave(s, w)
     shot = s.wait_colour('withheld', link.rect, RED)
     check_equal(s.colour_count(shot, link.rect, VISITED), 0, 'the link not marked visited')
@@ -100,8 +101,7 @@ def a_handler_returning_false_keeps_the_link_from_opening(s):
 @case
 def space_on_button2_does_nothing(s):
     app, w = start_main(s)
-    s.keys('Tab', over=w)
-    wait_focus(s, '', 'the focus on 按钮2')
+    tab_to_button2(s, w)
     s.keys('space', 'Tab', over=w)
     wait_focus(s, '屏蔽广告', 'the focus back on 按钮1')
     only_the_main_window(s, w, 'top-level windows of the program')
